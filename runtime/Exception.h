@@ -1,0 +1,55 @@
+#pragma once
+// Every failure of the system is an exception derived from Exception, which knows the class
+// name that the error reports show ("Exception %s in module ..."). Messages are UTF-8.
+
+#include <exception>
+#include <string>
+
+class Exception : public std::exception {
+public:
+    explicit Exception(std::string message);
+    ~Exception() override = default;
+
+    const char* what() const noexcept override { return message_.c_str(); }
+    const std::string& message() const noexcept { return message_; }
+    void setMessage(std::string message) { message_ = std::move(message); }
+
+    // The class name as the error reports print it, for example "EConvertError".
+    virtual const char* className() const noexcept { return "Exception"; }
+
+    // The code address at which the exception was raised (for the start-up failure report).
+    const void* address() const noexcept { return address_; }
+
+private:
+    std::string message_;
+    const void* address_ = nullptr;
+};
+
+#define CUSTPROD_DECLARE_EXCEPTION(Name, Base)                                       \
+    class Name : public Base {                                                       \
+    public:                                                                          \
+        using Base::Base;                                                            \
+        const char* className() const noexcept override { return #Name; }           \
+    }
+
+// The silent abort: stops a handler without any message being shown.
+CUSTPROD_DECLARE_EXCEPTION(EAbort, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EConvertError, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EVariantError, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EVariantTypeCastError, EVariantError);
+CUSTPROD_DECLARE_EXCEPTION(EStreamError, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EFCreateError, EStreamError);
+CUSTPROD_DECLARE_EXCEPTION(EFOpenError, EStreamError);
+CUSTPROD_DECLARE_EXCEPTION(EReadError, EStreamError);
+CUSTPROD_DECLARE_EXCEPTION(EInOutError, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EDatabaseError, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EDBClient, EDatabaseError);
+CUSTPROD_DECLARE_EXCEPTION(ESQLError, EDatabaseError);
+CUSTPROD_DECLARE_EXCEPTION(EIniFileException, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EDLLLoadError, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EOutOfResources, Exception);
+
+// printf-style formatting of the system's message templates ("'%s' is not a valid date").
+std::string formatMessage(const char* templ, const std::string& arg);
+std::string formatMessage(const char* templ, const std::string& arg1, const std::string& arg2);
