@@ -49,6 +49,21 @@ CUSTPROD_DECLARE_EXCEPTION(EIniFileException, Exception);
 CUSTPROD_DECLARE_EXCEPTION(EDLLLoadError, Exception);
 CUSTPROD_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
 CUSTPROD_DECLARE_EXCEPTION(EOutOfResources, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EComponentError, Exception);
+
+// The runtime's message templates, shared by every part that raises them.
+namespace Msg {
+inline constexpr const char* InvalidDate = "'%s' is not a valid date";
+inline constexpr const char* InvalidInteger = "'%s' is not a valid integer value";
+inline constexpr const char* VariantTypeCast = "Could not convert variant of type (%s) into type (%s)";
+inline constexpr const char* CannotCreateFile = "Cannot create file \"%s\". %s";
+inline constexpr const char* CannotOpenFile = "Cannot open file \"%s\". %s";
+inline constexpr const char* FieldNotFound = "Field '%s' not found";
+inline constexpr const char* ParameterNotFound = "Parameter '%s' not found";
+inline constexpr const char* UnableToWrite = "Unable to write to %s";
+inline constexpr const char* DuplicateComponentName = "A component named %s already exists";
+inline constexpr const char* InvalidComponentName = "'%s' is not a valid component name";
+}
 
 // printf-style formatting of the system's message templates ("'%s' is not a valid date").
 std::string formatMessage(const char* templ, const std::string& arg);
