@@ -27,6 +27,9 @@ constexpr uint32_t kMaxFields = 4096;
 constexpr uint16_t kMaxNameBytes = 1024;
 constexpr uint32_t kMaxFieldSize = 0x7fffffff;
 constexpr uint64_t kMaxFileBytes = uint64_t(1) << 31;
+// A null costs one bit in the file but a whole value in memory; this bounds what a small file
+// of null rows can make the reader allocate.
+constexpr uint64_t kMaxValues = uint64_t(1) << 24;
 
 enum TypeCode : uint8_t {
     CodeString = 1,
@@ -285,6 +288,8 @@ std::string serialize(const DataPacket& packet)
     if (packet.rows.size() > 0xffffffffu)
         throw EConvertError("A dataset file holds at most 4294967295 rows");
     out.u32(static_cast<uint32_t>(packet.rows.size()));
+    if (uint64_t(packet.rows.size()) * packet.fields.size() > kMaxValues)
+        throw EConvertError("A dataset file holds at most " + std::to_string(kMaxValues) + " values");
 
     for (const FieldDesc& field : packet.fields) {
         if (field.name.empty() || field.name.size() > kMaxNameBytes)
@@ -330,6 +335,8 @@ DataPacket parse(const std::string& bytes, const std::string& source)
     uint32_t rowCount = in.u32("the header");
     if (fieldCount == 0 && rowCount != 0)
         in.fail("rows without fields");
+    if (uint64_t(rowCount) * fieldCount > kMaxValues)
+        in.fail(std::to_string(rowCount) + " rows of " + std::to_string(fieldCount) + " fields are too many values");
 
     DataPacket packet;
     packet.fields.reserve(fieldCount); // bounded by kMaxFields
