@@ -1,0 +1,6 @@
+#include "SQLDataSet.h"
+
+TSQLDataSet::TSQLDataSet(TComponent* owner)
+    : TCustomSQLDataSet(owner)
+{
+}
