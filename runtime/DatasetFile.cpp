@@ -185,7 +185,7 @@ std::string caseInsensitiveMatch(const std::string& path)
 std::string readWholeFile(const std::string& path)
 {
     auto openFailed = [&](int error) {
-        throw EFOpenError(formatMessage("Cannot open file \"%s\". %s", absolutePath(path), std::strerror(error)));
+        throw EFOpenError(formatMessage(Msg::CannotOpenFile, absolutePath(path), std::strerror(error)));
     };
     std::string actual = path;
     int fd = ::open(actual.c_str(), O_RDONLY | O_CLOEXEC);
@@ -394,7 +394,7 @@ void save(const std::string& path, const DataPacket& packet)
     // Everything is encoded first: a value that cannot be written leaves the old file alone.
     const std::string data = serialize(packet);
     auto createFailed = [&](int error) {
-        throw EFCreateError(formatMessage("Cannot create file \"%s\". %s", absolutePath(path), std::strerror(error)));
+        throw EFCreateError(formatMessage(Msg::CannotCreateFile, absolutePath(path), std::strerror(error)));
     };
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
