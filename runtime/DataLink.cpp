@@ -101,7 +101,9 @@ void TDataLink::setActiveRecord(int index)
 
 bool TDataLink::edit()
 {
-    if (!readOnly_ && dataSource_)
+    // A dataset that cannot be modified is not asked: the control refuses the change quietly.
+    const TDataSet* ds = dataSet();
+    if (!readOnly_ && ds && ds->canModify())
         dataSource_->edit();
     return editing_;
 }
