@@ -21,10 +21,12 @@ QString executableFileName()
 // One line per report on standard error, for logs: line breaks of the message are flattened.
 void logLine(const std::string& kind, const std::string& text)
 {
-    std::string line = text;
-    for (char& c : line)
-        if (c == '\r' || c == '\n')
-            c = ' ';
+    std::string line;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        line += (text[i] == '\r' || text[i] == '\n') ? ' ' : text[i];
+    }
     while (!line.empty() && line.back() == ' ')
         line.pop_back();
     std::fprintf(stderr, "%s: %s\n", kind.c_str(), line.c_str());

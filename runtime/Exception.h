@@ -50,6 +50,7 @@ CUSTPROD_DECLARE_EXCEPTION(EDLLLoadError, Exception);
 CUSTPROD_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
 CUSTPROD_DECLARE_EXCEPTION(EOutOfResources, Exception);
 CUSTPROD_DECLARE_EXCEPTION(EComponentError, Exception);
+CUSTPROD_DECLARE_EXCEPTION(EInvalidOp, Exception);
 
 // The runtime's message templates, shared by every part that raises them.
 namespace Msg {
