@@ -57,6 +57,8 @@ const char* engineName(Engine engine)
 DbTestEnvironment::DbTestEnvironment()
 {
     dirPath_ = dir_.path().toStdString();
+    previousExeDir_ = ExeDir::path();
+    previousSettingsFile_ = DbxConfig::settingsFile();
     ExeDir::setOverride(dirPath_);
     // Never the developer's own settings file.
     DbxConfig::setSettingsFileOverride(dirPath_ + "/user-settings/dbx.ini");
@@ -64,8 +66,8 @@ DbTestEnvironment::DbTestEnvironment()
 
 DbTestEnvironment::~DbTestEnvironment()
 {
-    ExeDir::setOverride("");
-    DbxConfig::setSettingsFileOverride("");
+    ExeDir::setOverride(previousExeDir_);
+    DbxConfig::setSettingsFileOverride(previousSettingsFile_);
     for (const std::string& file : serverFiles_) {
         std::error_code ec;
         std::filesystem::remove(file, ec);

@@ -56,5 +56,7 @@ public:
 private:
     QTemporaryDir dir_;
     std::string dirPath_;
+    std::string previousExeDir_;
+    std::string previousSettingsFile_;
     std::vector<std::string> serverFiles_;
 };
