@@ -108,46 +108,39 @@ void TbsSkinFields::load(const TbsSkinIni& ini, const std::string& section) cons
     }
 }
 
+std::string TbsSkinFields::text(const TbsSkinField& f)
+{
+    switch (f.type) {
+    case TbsSkinValueType::Integer:
+    case TbsSkinValueType::Color:
+    case TbsSkinValueType::FontHeight:
+        return std::to_string(*std::get<int*>(f.target));
+    case TbsSkinValueType::Boolean:
+        return *std::get<bool*>(f.target) ? "1" : "0";
+    case TbsSkinValueType::Rect:
+        return TbsSkinIni::formatRect(*std::get<TbsRect*>(f.target));
+    case TbsSkinValueType::Point:
+        return TbsSkinIni::formatPoint(*std::get<TbsPoint*>(f.target));
+    case TbsSkinValueType::FontStyle:
+        return TbsSkinIni::formatFontStyles(*std::get<TbsFontStyles*>(f.target));
+    case TbsSkinValueType::Alignment:
+        return TbsSkinIni::alignmentWord(*std::get<TbsAlignment*>(f.target));
+    case TbsSkinValueType::MorphKind:
+        return TbsSkinIni::morphKindWord(*std::get<TbsMorphKind*>(f.target));
+    case TbsSkinValueType::InactiveEffect:
+        return TbsSkinIni::inactiveEffectWord(*std::get<TbsInactiveEffect*>(f.target));
+    case TbsSkinValueType::Command:
+        return TbsSkinIni::commandWord(*std::get<TbsStdCommand*>(f.target));
+    case TbsSkinValueType::String:
+    case TbsSkinValueType::FontName:
+    case TbsSkinValueType::SectionReference:
+        break;
+    }
+    return *std::get<std::string*>(f.target);
+}
+
 void TbsSkinFields::save(TbsSkinIni& ini, const std::string& section) const
 {
-    for (const TbsSkinField& f : fields_) {
-        std::string text;
-        switch (f.type) {
-        case TbsSkinValueType::Integer:
-        case TbsSkinValueType::Color:
-        case TbsSkinValueType::FontHeight:
-            text = std::to_string(*std::get<int*>(f.target));
-            break;
-        case TbsSkinValueType::Boolean:
-            text = *std::get<bool*>(f.target) ? "1" : "0";
-            break;
-        case TbsSkinValueType::Rect:
-            text = TbsSkinIni::formatRect(*std::get<TbsRect*>(f.target));
-            break;
-        case TbsSkinValueType::Point:
-            text = TbsSkinIni::formatPoint(*std::get<TbsPoint*>(f.target));
-            break;
-        case TbsSkinValueType::FontStyle:
-            text = TbsSkinIni::formatFontStyles(*std::get<TbsFontStyles*>(f.target));
-            break;
-        case TbsSkinValueType::Alignment:
-            text = TbsSkinIni::alignmentWord(*std::get<TbsAlignment*>(f.target));
-            break;
-        case TbsSkinValueType::MorphKind:
-            text = TbsSkinIni::morphKindWord(*std::get<TbsMorphKind*>(f.target));
-            break;
-        case TbsSkinValueType::InactiveEffect:
-            text = TbsSkinIni::inactiveEffectWord(*std::get<TbsInactiveEffect*>(f.target));
-            break;
-        case TbsSkinValueType::Command:
-            text = TbsSkinIni::commandWord(*std::get<TbsStdCommand*>(f.target));
-            break;
-        case TbsSkinValueType::String:
-        case TbsSkinValueType::FontName:
-        case TbsSkinValueType::SectionReference:
-            text = *std::get<std::string*>(f.target);
-            break;
-        }
-        ini.writeString(section, f.key, text);
-    }
+    for (const TbsSkinField& f : fields_)
+        ini.writeString(section, f.key, text(f));
 }

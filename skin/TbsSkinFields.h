@@ -65,6 +65,10 @@ public:
     // Writes every key into the section (which the caller has erased).
     void save(TbsSkinIni& ini, const std::string& section) const;
 
+    // A field's current value as SaveToIni writes it (integers in decimal, booleans 0/1,
+    // rects and points comma-joined, the words of the enumerated types).
+    static std::string text(const TbsSkinField& field);
+
 private:
     std::vector<TbsSkinField> fields_;
 };
