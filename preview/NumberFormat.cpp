@@ -1,5 +1,6 @@
 #include "NumberFormat.h"
 
+#include <algorithm>
 #include <cmath>
 
 NumberFormat::NumberFormat(const QString& pattern)
@@ -58,9 +59,11 @@ QString NumberFormat::formatAbs(const Section& section, double value)
 
 bool NumberFormat::showsNegative(double value) const
 {
-    // Decide the sign on the value as it will be shown.
-    double scale = std::pow(10.0, positive_.maxDecimals);
-    return value < 0 && std::round(std::fabs(value) * scale) != 0;
+    // Decided on the digits as they will be shown, so that -0.001 is not "-0.00".
+    if (!(value < 0))
+        return false;
+    QString digits = QString::number(std::fabs(value), 'f', positive_.maxDecimals);
+    return std::any_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
 }
 
 QString NumberFormat::format(double value) const
