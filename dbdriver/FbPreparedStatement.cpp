@@ -30,8 +30,10 @@ bool FbPreparedStatement::prepare(const std::string& sql, std::string& error)
 
 bool FbPreparedStatement::execute(const DbxParams& params, DataPacket* rows, std::string& error)
 {
+    // A SELECT reads in a read-only transaction, whose commit writes nothing.
+    const bool readOnly = statementType_ == isc_info_sql_stmt_select;
     isc_tr_handle tr = connection_.bulkTransaction();
-    if (!tr && !connection_.startTransaction(false, tr, error))
+    if (!tr && !connection_.startTransaction(readOnly, tr, error))
         return false;
     bool ok = connection_.run(&stmt_, columns_, statementType_, params, tr, rows, error);
     if (connection_.inBulk())
