@@ -1,8 +1,8 @@
-// rptbench [--rows N] [--customers M] [--dir DIR] [--runs R]
+// rptbench [--rows N] [--customers M] [--dir DIR] [--runs R] [--grab FILE.png]
 // Writes hand-off files of N report rows in M customers (default 10,000 in 500), then
 // measures, R times each: the time from reading "rpttemp.ini" to the first page drawn in the
 // preview window, and the time from reading it to the whole PDF written. Prints the figures.
-// With --dir the files (and report.pdf) stay there for a look.
+// With --dir the files (and report.pdf) stay there for a look; --grab saves the window.
 
 #include "DatasetFile.h"
 #include "PageView.h"
@@ -89,7 +89,7 @@ double median(std::vector<double> v)
 int main(int argc, char** argv)
 {
     int rows = 10000, customers = 500, runs = 3;
-    QString dir;
+    QString dir, grab;
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string arg = argv[i];
         if (arg == "--rows")
@@ -100,6 +100,8 @@ int main(int argc, char** argv)
             runs = std::max(1, std::atoi(argv[i + 1]));
         else if (arg == "--dir")
             dir = QString::fromLocal8Bit(argv[i + 1]);
+        else if (arg == "--grab")
+            grab = QString::fromLocal8Bit(argv[i + 1]);
     }
     customers = std::min(customers, rows);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -124,6 +126,13 @@ int main(int argc, char** argv)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             firstPage.push_back(timer.nsecsElapsed() / 1e6);
             pages = document->pageCount();
+            if (!grab.isEmpty() && run == 0) {
+                window.resize(1100, 800);
+                window.setFit(PreviewWindow::Fit::Width);
+                window.showPage(1);
+                QCoreApplication::processEvents();
+                window.grab().save(grab);
+            }
         }
         for (int run = 0; run < runs; ++run) {
             QElapsedTimer timer;
@@ -134,8 +143,9 @@ int main(int argc, char** argv)
         }
         std::printf("rows %d, customers %d, pages %d, PDF %lld bytes\n", rows, customers, pages,
                     static_cast<long long>(QFileInfo(dir + "/report.pdf").size()));
-        std::printf("first page shown: median %.1f ms, best %.1f ms (%d runs; target < 500 ms)\n", median(firstPage),
-                    *std::min_element(firstPage.begin(), firstPage.end()), runs);
+        std::printf("first page shown: first run %.1f ms (fonts not yet loaded), median %.1f ms, best %.1f ms (%d runs; "
+                    "target < 500 ms)\n",
+                    firstPage.front(), median(firstPage), *std::min_element(firstPage.begin(), firstPage.end()), runs);
         std::printf("whole PDF written: median %.1f ms, best %.1f ms (%d runs; target < 5000 ms)\n", median(pdf),
                     *std::min_element(pdf.begin(), pdf.end()), runs);
     } catch (const std::exception& e) {
