@@ -107,8 +107,9 @@ void checkClass(TbsSkinSectionData& fresh, TbsSkinSectionData& loaded, TbsSkinSe
     }
     loaded.LoadFromIni(TbsSkinIni::fromText(text));
     for (const TbsSkinField& f : fields.list())
-        if (!pointsAdjusted || (f.type != TbsSkinValueType::Point && std::string(f.key) != "clientrect"))
+        if (!pointsAdjusted || (f.type != TbsSkinValueType::Point && std::string(f.key) != "clientrect")) {
             EXPECT_EQ(written(f), expected[f.key]) << f.key;
+        }
 
     // SaveToIni writes the same keys back, replacing whatever the section held.
     TbsSkinIni out = TbsSkinIni::fromText("[" + loaded.IDName + "]\r\nstale=1\r\n");
