@@ -80,12 +80,35 @@ void PageView::setPage(int page)
 
 void PageView::setZoom(double zoom)
 {
+    fit_ = Fit::None;
+    applyZoom(zoom);
+}
+
+void PageView::applyZoom(double zoom)
+{
     zoom = std::clamp(zoom, minZoom, maxZoom);
     if (zoom == zoom_)
         return;
     zoom_ = zoom;
     updateCanvasSize();
     canvas_->invalidate();
+    if (zoomChanged_)
+        zoomChanged_();
+}
+
+void PageView::setFit(Fit fit)
+{
+    fit_ = fit;
+    if (fit == Fit::Width)
+        applyZoom(fitWidthZoom());
+    else if (fit == Fit::Page)
+        applyZoom(fitPageZoom());
+}
+
+void PageView::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    setFit(fit_);
 }
 
 void PageView::updateCanvasSize()

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QScrollArea>
 
+#include <functional>
+
 class PageView : public QScrollArea {
 public:
     PageView(const ReportDocument& document, QWidget* parent = nullptr);
@@ -15,17 +17,26 @@ public:
     void setPage(int page);
     double zoom() const { return zoom_; }
     void setZoom(double zoom);
-    // The zoom that makes the page as wide as the view, or fit in it entirely.
-    double fitWidthZoom() const;
-    double fitPageZoom() const;
+    // Fit width or fit page keeps the zoom fitted as the view is resized; setZoom ends it.
+    enum class Fit { None, Width, Page };
+    void setFit(Fit fit);
+    Fit fit() const { return fit_; }
+    // Called whenever the zoom changes (by fitting too).
+    void setZoomChanged(std::function<void()> callback) { zoomChanged_ = std::move(callback); }
     // Whether a page has been drawn on the screen yet.
     bool hasPainted() const { return painted_; }
 
     static constexpr double minZoom = 0.1;
     static constexpr double maxZoom = 8.0;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     class Canvas;
+    double fitWidthZoom() const;
+    double fitPageZoom() const;
+    void applyZoom(double zoom);
     double dpi() const;
     void updateCanvasSize();
 
@@ -34,4 +45,6 @@ private:
     int page_ = 0;
     double zoom_ = 1.0;
     bool painted_ = false;
+    Fit fit_ = Fit::None;
+    std::function<void()> zoomChanged_;
 };

@@ -78,6 +78,7 @@ PreviewWindow::PreviewWindow(const ReportDocument& document, QWidget* parent)
     thumbnails_->setMinimumWidth(model->thumbnailSize().width() + 40);
     thumbnails_->setMaximumWidth(model->thumbnailSize().width() + 60);
     view_ = new PageView(document, splitter);
+    view_->setFit(PageView::Fit::Width); // kept as the window gets its size
     splitter->addWidget(thumbnails_);
     splitter->addWidget(view_);
     splitter->setStretchFactor(1, 1);
@@ -88,6 +89,7 @@ PreviewWindow::PreviewWindow(const ReportDocument& document, QWidget* parent)
     layout->addWidget(status_);
 
     buildToolBar(bar);
+    view_->setZoomChanged([this] { refreshState(); });
 
     connect(thumbnails_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
@@ -143,9 +145,9 @@ void PreviewWindow::buildToolBar(QToolBar* bar)
                       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
             &QAction::triggered, this, [this] { zoomIn(); });
     connect(addToolAction(bar, this, QStyle::SP_CustomBase, QStringLiteral("符合寬度"), {}), &QAction::triggered, this,
-            [this] { setFit(Fit::Width); });
+            [this] { setFit(PageView::Fit::Width); });
     connect(addToolAction(bar, this, QStyle::SP_CustomBase, QStringLiteral("整頁"), {}), &QAction::triggered, this,
-            [this] { setFit(Fit::Page); });
+            [this] { setFit(PageView::Fit::Page); });
     bar->addSeparator();
 
     connect(addToolAction(bar, this, QStyle::SP_CustomBase, QStringLiteral("列印"), {QKeySequence(Qt::CTRL | Qt::Key_P)}),
@@ -175,37 +177,19 @@ void PreviewWindow::showPage(int page)
     refreshState();
 }
 
-void PreviewWindow::setZoom(double zoom)
-{
-    view_->setZoom(zoom);
-    refreshState();
-}
-
 void PreviewWindow::zoomIn()
 {
-    fit_ = Fit::None;
-    setZoom(view_->zoom() * zoomStep);
+    view_->setZoom(view_->zoom() * zoomStep);
 }
 
 void PreviewWindow::zoomOut()
 {
-    fit_ = Fit::None;
-    setZoom(view_->zoom() / zoomStep);
+    view_->setZoom(view_->zoom() / zoomStep);
 }
 
-void PreviewWindow::setFit(Fit fit)
+void PreviewWindow::setFit(PageView::Fit fit)
 {
-    fit_ = fit;
-    if (fit == Fit::Width)
-        setZoom(view_->fitWidthZoom());
-    else if (fit == Fit::Page)
-        setZoom(view_->fitPageZoom());
-}
-
-void PreviewWindow::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    setFit(fit_);
+    view_->setFit(fit);
 }
 
 void PreviewWindow::refreshState()

@@ -7,9 +7,10 @@
 
 #include "ReportDocument.h"
 
+#include "PageView.h"
+
 #include <QDialog>
 
-class PageView;
 class QLabel;
 class QListView;
 class QSpinBox;
@@ -18,13 +19,11 @@ class PreviewWindow : public QDialog {
 public:
     explicit PreviewWindow(const ReportDocument& document, QWidget* parent = nullptr);
 
-    enum class Fit { None, Width, Page };
-
     void showPage(int page);
     int currentPage() const;
     void zoomIn();
     void zoomOut();
-    void setFit(Fit fit);
+    void setFit(PageView::Fit fit);
     double zoom() const;
     PageView* pageView() const { return view_; }
 
@@ -32,12 +31,8 @@ public:
     void exportPdf();
     void exportCsv();
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void buildToolBar(class QToolBar* bar);
-    void setZoom(double zoom);
     void refreshState();
     QString suggestedPath(const QString& suffix) const;
 
@@ -47,6 +42,5 @@ private:
     QSpinBox* pageBox_ = nullptr;
     QLabel* zoomLabel_ = nullptr;
     QLabel* status_ = nullptr;
-    Fit fit_ = Fit::Width;
     bool syncing_ = false;
 };

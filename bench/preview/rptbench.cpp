@@ -128,7 +128,7 @@ int main(int argc, char** argv)
             pages = document->pageCount();
             if (!grab.isEmpty() && run == 0) {
                 window.resize(1100, 800);
-                window.setFit(PreviewWindow::Fit::Width);
+                window.setFit(PageView::Fit::Width);
                 window.showPage(1);
                 QCoreApplication::processEvents();
                 window.grab().save(grab);
