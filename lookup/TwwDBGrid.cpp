@@ -870,6 +870,12 @@ void TwwDBGrid::mousePressEvent(QMouseEvent* event)
     });
 }
 
+void TwwDBGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // A double click is a press like any other: it moves to the row, nothing more.
+    mousePressEvent(event);
+}
+
 void TwwDBGrid::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();

@@ -8,6 +8,7 @@
 #include "LookupTestSupport.h"
 #include "MessageBox.h"
 #include "SQLDataSet.h"
+#include "TDBSpeedButton.h"
 #include "TFrmgetdata.h"
 #include "TRadioGroup.h"
 #include "TSpeedButton.h"
@@ -308,6 +309,44 @@ TEST_F(LookupDialog, EnterAndLeavingTheMatchModeSearchOnlyWithText)
     EXPECT_TRUE(afterEmptyEnter.empty());
     ASSERT_EQ(afterEnter.size(), 6u);
     EXPECT_EQ(afterEnter[4], "like 'C001'");
+}
+
+TEST_F(LookupDialog, NavigationButtonsAndADoubleClickOnlyMove)
+{
+    std::vector<bool> atOpening;
+    bool openAfterDoubleClick = false;
+    int recNo = 0;
+    runDialog([&](TFrmgetdata& d) {
+        for (TDBSpeedButton* b : {d.dbSBtnFirst, d.dbSBtnPrior, d.dbSBtnNext, d.dbSBtnLast})
+            atOpening.push_back(b->isEnabled());
+        d.dbSBtnLast->click();
+        d.dbSBtnPrior->click();
+        TwwDBGrid* grid = d.DBGrid1;
+        const QPoint row3(grid->indicatorWidth() + 5, grid->titleRowHeight() + 2 * grid->dataRowHeight() + 3);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, row3);
+        openAfterDoubleClick = d.isVisible();
+        recNo = d.LookupDataSet->recNo();
+        d.BDCMDNOT->click();
+    });
+    EXPECT_EQ(atOpening, std::vector<bool>({false, false, true, true})) << "First and Prior off at the first record";
+    EXPECT_TRUE(openAfterDoubleClick);
+    EXPECT_EQ(recNo, 3);
+}
+
+TEST_F(LookupDialog, ACustomerAddedAfterTheFirstUseDoesNotAppear)
+{
+    int first = 0, second = 0;
+    runDialog([&](TFrmgetdata& d) {
+        first = d.LookupDataSet->recordCount();
+        d.BDCMDNOT->click();
+    });
+    insertCustomer("D001", "新客戶", "Ho");
+    runDialog([&](TFrmgetdata& d) {
+        second = d.LookupDataSet->recordCount();
+        d.BDCMDNOT->click();
+    });
+    EXPECT_EQ(first, 5);
+    EXPECT_EQ(second, 5) << "the list is fetched once, at the first use";
 }
 
 TEST_F(LookupDialog, AStatementThatFailsIsReportedAndTheDialogStaysOpen)
