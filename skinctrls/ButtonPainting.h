@@ -1,0 +1,21 @@
+#pragma once
+// Drawing shared by the push button and the speed button: glyph and caption together, and the
+// unskinned faces.
+
+#include "GlyphTextLayout.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+// The painter's font and pen are the caller's. "&" marks the accelerator.
+void DrawGlyphAndText(QPainter& p, const SkinRect& rect, int margin, bool downShift, int glyphIndex, int numGlyphs,
+                      const QImage& glyph, const QString& text, TbsButtonLayout layout, int spacing);
+
+// Frame 3 down and active (more than 2 frames), 4 active (more than 3), 2 disabled (more than 1),
+// else 1.
+int glyphFrameChoice(bool down, bool active, bool enabled, int numGlyphs);
+
+enum class DefaultButtonLook { Down, Hot, Normal, Flat };
+// The unskinned face: one-pixel frame and fill by look.
+void drawDefaultButtonFace(QPainter& p, const QRect& r, DefaultButtonLook look);

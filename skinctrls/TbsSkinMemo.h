@@ -1,0 +1,98 @@
+#pragma once
+// The skinned memo: a native QPlainTextEdit inside a four-point frame from the "memo" section.
+// The native control keeps typing, selection, caret, clipboard, undo and the input method; it
+// has no scroll bars of its own (the wheel scrolls one line per step, and a separate
+// TbsSkinScrollBar can be linked).
+
+#include "Component.h"
+#include "NotifyEvent.h"
+#include "SkinSection.h"
+#include "TbsSkinScrollBar.h"
+
+#include <QFont>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+class TbsSkinData;
+
+class TbsSkinMemo : public QWidget, public TComponent {
+    Q_OBJECT
+public:
+    explicit TbsSkinMemo(QWidget* parent = nullptr, TComponent* owner = nullptr);
+    const char* className() const noexcept override { return "TbsSkinMemo"; }
+
+    TbsSkinData* SkinData() const { return FSkinData; }
+    void setSkinData(TbsSkinData* value);
+    const QString& SkinDataName() const { return FSkinDataName; }
+    void setSkinDataName(const QString& value) { FSkinDataName = value; }
+    const QFont& DefaultFont() const { return FDefaultFont; }
+    void setDefaultFont(const QFont& value);
+    bool UseSkinFont() const { return FUseSkinFont; }
+    void setUseSkinFont(bool value) { FUseSkinFont = value; }
+    bool BitMapBG() const { return FBitMapBG; }
+    void setBitMapBG(bool value);
+    TbsSkinScrollBar* VScrollBar() const { return FVScrollBar; }
+    void setVScrollBar(TbsSkinScrollBar* value);
+    bool ReadOnly() const { return FReadOnly; }
+    void setReadOnly(bool value) { FReadOnly = value; }
+    // The memo's preferred input method (form data); the system's input method serves here.
+    const QString& ImeName() const { return FImeName; }
+    void setImeName(const QString& value) { FImeName = value; }
+    bool WordWrap() const { return FMemo->lineWrapMode() != QPlainTextEdit::NoWrap; }
+    void setWordWrap(bool value);
+
+    // The text as lines (Lines of the form data).
+    QStringList Lines() const;
+    void setLines(const QStringList& lines);
+    void AddLine(const QString& line);
+    void ClearLines();
+    QString Text() const { return FMemo->toPlainText(); }
+    void setText(const QString& text);
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+    void ApplySkin();
+    void ResetSkinSection() { FIndex = -1; }
+    bool isSkinned() const { return FIndex != -1; }
+    bool isMouseIn() const { return FMouseIn; }
+    // Refreshes the linked scroll bar from the memo's lines and view.
+    void UpdateScrollBar();
+    // The first line shown.
+    int firstVisibleLine() const;
+
+    QPlainTextEdit* nativeMemo() const { return FMemo; }
+    QImage renderFace();
+
+    void notification(TComponent* component, Operation operation) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void LoadSkinSection();
+    void recreateNative();
+    void applyStateColors();
+    QRect nativeRect() const;
+
+    QPlainTextEdit* FMemo;
+    TbsSkinData* FSkinData = nullptr;
+    QString FSkinDataName = QStringLiteral("memo");
+    QFont FDefaultFont;
+    bool FUseSkinFont = true;
+    bool FBitMapBG = false;
+    QPointer<TbsSkinScrollBar> FVScrollBar;
+    bool FReadOnly = false;
+    int FIndex = -1;
+    SkinSection FSection;
+    bool FMouseIn = false;
+    QString FImeName;
+};

@@ -1,0 +1,250 @@
+// The controls without a skin: default sizes and fonts, value rules, read-only, keys.
+#include "TbsSkinButton.h"
+#include "TbsSkinEdit.h"
+#include "TbsSkinGauge.h"
+#include "TbsSkinMemo.h"
+#include "TbsSkinPanel.h"
+#include "TbsSkinScrollBar.h"
+#include "TbsSkinStdLabel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(Unskinned, DefaultSizesAndNoRefitWithoutSkin)
+{
+    QWidget window;
+    TbsSkinPanel panel(&window);
+    EXPECT_EQ(panel.size(), QSize(185, 41));
+    TbsSkinButton button(&window);
+    EXPECT_EQ(button.size(), QSize(75, 25));
+    TbsSkinGauge gauge(&window);
+    EXPECT_EQ(gauge.size(), QSize(100, 20));
+    button.SetBounds(0, 0, 80, 33);
+    button.ApplySkin();
+    EXPECT_EQ(button.size(), QSize(80, 33));  // DefaultWidth/Height 0 keep the size
+    button.setDefaultWidth(60);
+    EXPECT_EQ(button.size(), QSize(60, 33));
+}
+
+TEST(Unskinned, LabelWithUseSkinFontDrawsInDefaultFontNotItsOwn)
+{
+    QWidget window;
+    TbsSkinStdLabel label(&window);
+    const QFont stored(QStringLiteral("Liberation Serif"), 20);
+    label.setFont(stored);
+    QFont defaultFont = label.DefaultFont();
+    EXPECT_NE(label.effectiveFont().family(), stored.family());
+    EXPECT_EQ(label.effectiveFont(), defaultFont);
+    label.setUseSkinFont(false);
+    EXPECT_EQ(label.effectiveFont().family(), stored.family());
+}
+
+TEST(Unskinned, EditTakesItsDefaultFontAndHeight)
+{
+    QWidget window;
+    TbsSkinEdit edit(&window);
+    edit.setFont(QFont(QStringLiteral("Liberation Serif"), 20));
+    edit.setGeometry(0, 0, 105, 27);
+    edit.ApplySkin();
+    EXPECT_EQ(edit.height(), 20);
+    EXPECT_EQ(edit.nativeEdit()->font(), edit.DefaultFont());
+    EXPECT_EQ(edit.geometryNow().textRect, SkinRect(2, 2, 103, 18));
+    edit.setButtonMode(true);
+    EXPECT_EQ(edit.geometryNow().textRect, SkinRect(2, 2, 83, 18));
+    EXPECT_EQ(edit.geometryNow().buttonPlace, SkinRect(85, 0, 105, 20));
+}
+
+TEST(Unskinned, GaugeClampsAndFollowsItsLimits)
+{
+    TbsSkinGauge gauge;
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int expected;
+    } steps[] = {
+        {"above the maximum", [&] { gauge.setValue(150); }, 100},
+        {"below the minimum", [&] { gauge.setValue(-5); }, 0},
+        {"back to 50", [&] { gauge.setValue(50); }, 50},
+        {"maximum under the value", [&] { gauge.setMaxValue(40); }, 40},
+        {"minimum over the value", [&] { gauge.setMinValue(45); }, 45},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        EXPECT_EQ(gauge.Value(), s.expected) << s.what;
+    }
+    // Minimum above maximum: a larger value still becomes the maximum.
+    gauge.setMaxValue(30);
+    gauge.setValue(100);
+    EXPECT_EQ(gauge.Value(), 30);
+}
+
+TEST(Unskinned, GaugeTextAndFill)
+{
+    TbsSkinGauge gauge;
+    gauge.resize(102, 20);
+    gauge.setValue(25);
+    gauge.setProgressText(QStringLiteral("Step "));
+    gauge.setShowProgressText(true);
+    gauge.setShowPercent(true);
+    EXPECT_EQ(gauge.displayText(), QStringLiteral("Step 25%"));
+    gauge.setShowProgressText(false);
+    gauge.setShowPercent(false);
+    const QImage face = gauge.renderFace();
+    // Area (1, 1, 101, 19): 25 % of 100 columns filled.
+    EXPECT_EQ(face.pixel(25, 10), QColor(182, 189, 210).rgb());
+    EXPECT_EQ(face.pixel(26, 10), QColor(255, 255, 255).rgb());
+    gauge.setMinValue(0);
+    gauge.setMaxValue(0);
+    gauge.setShowPercent(true);
+    EXPECT_EQ(gauge.displayText(), QStringLiteral("0%"));
+}
+
+TEST(Unskinned, ReadOnlyEditKeepsItsTextButMovesTheCaret)
+{
+    QWidget window;
+    TbsSkinEdit edit(&window);
+    window.show();
+    edit.setText(QStringLiteral("abc"));
+    edit.setReadOnly(true);
+    edit.nativeEdit()->setFocus();
+    edit.nativeEdit()->setCursorPosition(3);
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    QTest::keyClicks(edit.nativeEdit(), QStringLiteral("xy"));
+    QTest::keyClick(edit.nativeEdit(), Qt::Key_Backspace);
+    QTest::keyClick(edit.nativeEdit(), Qt::Key_Home);
+    QTest::keyClick(edit.nativeEdit(), Qt::Key_Delete);
+    QTest::keySequence(edit.nativeEdit(), QKeySequence::Paste);
+    edit.nativeEdit()->selectAll();
+    QTest::keySequence(edit.nativeEdit(), QKeySequence::Cut);
+    EXPECT_EQ(edit.Text(), QStringLiteral("abc"));
+    edit.nativeEdit()->setCursorPosition(0);
+    QTest::keyClick(edit.nativeEdit(), Qt::Key_Right);
+    EXPECT_EQ(edit.nativeEdit()->cursorPosition(), 1);
+    edit.setReadOnly(false);
+    QTest::keyClicks(edit.nativeEdit(), QStringLiteral("Z"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("aZbc"));
+}
+
+TEST(Unskinned, ButtonClicksByMouseSpaceAndEnter)
+{
+    QWidget window;
+    TbsSkinButton button(&window);
+    int clicks = 0;
+    button.OnClick = [&](QObject*) { ++clicks; };
+    window.show();
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(window.focusWidget(), &button);
+    QTest::keyPress(&button, Qt::Key_Space);
+    EXPECT_TRUE(button.Down());
+    QTest::keyRelease(&button, Qt::Key_Space);
+    EXPECT_FALSE(button.Down());
+    EXPECT_EQ(clicks, 2);
+    QTest::keyClick(&button, Qt::Key_Return);
+    EXPECT_EQ(clicks, 3);
+    // Pressed, then released outside: no click.
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, 200));
+    EXPECT_EQ(clicks, 3);
+    EXPECT_FALSE(button.Down());
+}
+
+TEST(Unskinned, DefaultButtonAnswersEnterFromAnEdit)
+{
+    QWidget window;
+    TbsSkinEdit edit(&window);
+    TbsSkinButton ok(&window), leave(&window);
+    ok.setDefault(true);
+    int okClicks = 0, leaveClicks = 0;
+    ok.OnClick = [&](QObject*) { ++okClicks; };
+    leave.OnClick = [&](QObject*) { ++leaveClicks; };
+    leave.setCancel(true);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    edit.nativeEdit()->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(ok.isDefaultActive());
+    QTest::keyClick(edit.nativeEdit(), Qt::Key_Return);
+    EXPECT_EQ(okClicks, 1);
+    QTest::keyClick(edit.nativeEdit(), Qt::Key_Escape);
+    EXPECT_EQ(leaveClicks, 1);
+    // With the focus on the other button, Enter is that button's.
+    leave.setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(ok.isDefaultActive());
+    QTest::keyClick(&leave, Qt::Key_Return);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(leaveClicks, 2);
+}
+
+TEST(Unskinned, GroupedButtonsReleaseEachOther)
+{
+    QWidget window;
+    TbsSkinButton a(&window), b(&window);
+    a.setGroupIndex(1);
+    b.setGroupIndex(1);
+    EXPECT_FALSE(a.CanFocused());
+    window.show();
+    QTest::mouseClick(&a, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(a.Down());
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(b.Down());
+    EXPECT_FALSE(a.Down());
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(b.Down());  // AllowAllUp off
+    b.setAllowAllUp(true);
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(b.Down());
+}
+
+TEST(Unskinned, PanelRollUpAndCheck)
+{
+    QWidget window;
+    TbsSkinPanel panel(&window);
+    QWidget child1(&panel), child2(&panel);
+    child2.hide();
+    panel.resize(185, 100);
+    panel.setRollUpState(true);
+    EXPECT_FALSE(panel.RollUpState());  // RollUpMode off
+    panel.setRollUpMode(true);
+    panel.setRollUpState(true);
+    EXPECT_EQ(panel.height(), 23);
+    EXPECT_TRUE(child1.isHidden());
+    panel.setRollUpState(false);
+    EXPECT_EQ(panel.height(), 100);
+    EXPECT_FALSE(child1.isHidden());
+    EXPECT_TRUE(child2.isHidden());
+
+    int checked = 0;
+    panel.OnChecked = [&](QObject*) { ++checked; };
+    panel.setChecked(false);  // CheckedMode off: children untouched, event still fires
+    EXPECT_TRUE(child1.isEnabled());
+    EXPECT_EQ(checked, 1);
+    panel.setCheckedMode(true);
+    panel.setChecked(false);
+    EXPECT_FALSE(child1.isEnabled());
+}
+
+TEST(Unskinned, MemoScrollBarFollowsTheLines)
+{
+    QWidget window;
+    TbsSkinMemo memo(&window);
+    TbsSkinScrollBar bar(&window);
+    const int line = QFontMetrics(memo.nativeMemo()->font()).height();
+    memo.resize(200, 4 * line + 4 + 2);  // about four lines visible
+    window.show();
+    memo.setVScrollBar(&bar);
+    QStringList lines;
+    for (int i = 0; i < 10; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    memo.setLines(lines);
+    const int visible = memo.nativeMemo()->viewport()->height() / line;
+    EXPECT_EQ(bar.Max(), 10);
+    EXPECT_EQ(bar.PageSize(), visible + 1);
+    EXPECT_TRUE(bar.isEnabled());
+    bar.setPosition(3);
+    EXPECT_EQ(memo.firstVisibleLine(), 3);
+    EXPECT_EQ(bar.Position(), 3);
+}
