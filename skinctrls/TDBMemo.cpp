@@ -19,7 +19,12 @@ TDBMemo::TDBMemo(QWidget* parent, TComponent* owner) : QPlainTextEdit(parent), T
         if (FLoading)
             return;
         runGuarded([this] {
-            if (!FDataLink.beginChange())
+            // Starting the edit may insert a record; its empty value must not replace the
+            // text just typed.
+            FStartingEdit = true;
+            const bool editing = FDataLink.beginChange();
+            FStartingEdit = false;
+            if (!editing)
                 loadFromField();
         });
     });
@@ -56,6 +61,8 @@ void TDBMemo::setReadOnly(bool value)
 
 void TDBMemo::loadFromField()
 {
+    if (FStartingEdit)
+        return;
     FLoading = true;
     TField* field = FDataLink.field();
     const QString text = field ? TextCodec::fromCp950(field->asString()) : QString();

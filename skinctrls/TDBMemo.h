@@ -40,5 +40,6 @@ private:
     TFieldDataLink FDataLink;
     bool FReadOnly = false;
     bool FLoading = false;
+    bool FStartingEdit = false;
     QString FImeName;
 };
