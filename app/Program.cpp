@@ -1,0 +1,33 @@
+#include "Program.h"
+
+#include "Application.h"
+#include "StartupLookupDialog.h"
+#include "Tfrmcust_prod.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <memory>
+
+int runProgram()
+{
+    std::unique_ptr<Tfrmcust_prod> created;
+    const int startupResult = TApplication::instance().startup([&] {
+        created = std::make_unique<Tfrmcust_prod>();
+        createStartupLookupDialog(*created);
+    });
+    if (startupResult != 0)
+        return startupResult;
+
+    // Closing the main window ends the program, whatever other windows exist: the window
+    // frees itself (and with it the connection and every component), and that ends the loop.
+    QPointer<Tfrmcust_prod> frmcust_prod = created.release();
+    frmcust_prod->setAttribute(Qt::WA_DeleteOnClose);
+    const bool quitOnLastWindow = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(frmcust_prod, &QObject::destroyed, qApp, &QCoreApplication::quit);
+    frmcust_prod->show();
+    QApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
+    delete frmcust_prod.data();  // the loop can also end without the window closing
+    return 0;
+}

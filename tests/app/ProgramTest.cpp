@@ -1,0 +1,76 @@
+// The program's course: leave ends it with exit code 0; a failed start reports "Application
+// Error", never shows the main window and ends with exit code 1.
+
+#include "AppTestSupport.h"
+
+#include "MessageBox.h"
+#include "Program.h"
+#include "TbsSkinButton.h"
+#include "Tfrmcust_prod.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+Tfrmcust_prod* shownMainWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Tfrmcust_prod*>(w); form && form->isVisible())
+            return form;
+    return nullptr;
+}
+
+}
+
+TEST(Program, LeaveEndsTheProgramWithExitCodeZero)
+{
+    testQtApp();
+    AppTestDir fixture;
+    fixture.writeDrivers();
+    fixture.writeConnection(fixture.createDatabase("leave.fdb"));
+    fixture.useAsExeDir();
+
+    bool clicked = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (Tfrmcust_prod* window = shownMainWindow(); window && !clicked) {
+            clicked = true;
+            window->bsSkinButton2->Click();
+        }
+    });
+    driver.start(10);
+    // Should the window never close, the loop still ends and the test fails below.
+    QTimer::singleShot(20000, qApp, &QCoreApplication::quit);
+
+    EXPECT_EQ(runProgram(), 0);
+    EXPECT_TRUE(clicked);
+    // The window freed itself when it closed.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<Tfrmcust_prod*>(w), nullptr);
+}
+
+TEST(Program, FailedStartIsReportedAndTheWindowNeverShown)
+{
+    testQtApp();
+    AppTestDir fixture;
+    fixture.writeDrivers();  // no connection configuration file
+    fixture.useAsExeDir();
+
+    std::vector<MessageBox::Request> boxes;
+    bool windowSeen = false;
+    MessageBox::ScopedHandler answer([&](const MessageBox::Request& box) {
+        boxes.push_back(box);
+        windowSeen = windowSeen || shownMainWindow() != nullptr;
+        return QMessageBox::Ok;
+    });
+
+    EXPECT_EQ(runProgram(), 1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Application Error");
+    EXPECT_TRUE(boxes[0].text.startsWith("Exception EDatabaseError in module ")) << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[0].text.contains("dbxconnections.ini' not found.\r\n")) << boxes[0].text.toStdString();
+    EXPECT_FALSE(windowSeen);
+    EXPECT_EQ(shownMainWindow(), nullptr);
+}
