@@ -93,14 +93,14 @@ MenuPosition menuPosition(const MenuPositionInput& in)
 std::vector<MenuItemSlot> layoutMenuItems(const SkinRect& itemsRect, const std::vector<int>& heights,
                                           int firstVisible, bool scroll)
 {
-    std::vector<MenuItemSlot> slots(heights.size());
+    std::vector<MenuItemSlot> placed(heights.size());
     int y = itemsRect.top + (scroll ? 10 : 0);
     const int bottom = itemsRect.bottom - (scroll ? 10 : 0);
     bool full = false;
     for (size_t i = 0; i < heights.size(); ++i) {
         if (scroll && int(i) < firstVisible)
             continue;
-        MenuItemSlot& s = slots[i];
+        MenuItemSlot& s = placed[i];
         s.rect = {itemsRect.left, y, itemsRect.right, y + heights[i]};
         if (full || s.rect.bottom > bottom) {
             full = true;
@@ -109,7 +109,7 @@ std::vector<MenuItemSlot> layoutMenuItems(const SkinRect& itemsRect, const std::
         s.visible = true;
         y += heights[i];
     }
-    return slots;
+    return placed;
 }
 
 int searchMenuItem(const std::vector<MenuKeyItem>& items, int active, bool forward)

@@ -160,10 +160,10 @@ void TbsSkinPopupWindow::layoutItems()
         heights.push_back(menuItemHeight(skinned(), separator, skinned() ? FItemData->SkinRect.height() : 0,
                                          skinned() ? FItemData->DividerRect.height() : 0, FMenu->DefItemHeight));
     }
-    const auto slots = layoutMenuItems(FItemsRect, heights, FFirstVisible, FScroll);
+    const auto placed = layoutMenuItems(FItemsRect, heights, FFirstVisible, FScroll);
     for (size_t i = 0; i < FItems.size(); ++i) {
-        FItems[i]->ItemRect = slots[i].rect;
-        FItems[i]->Visible = slots[i].visible;
+        FItems[i]->ItemRect = placed[i].rect;
+        FItems[i]->Visible = placed[i].visible;
     }
     update();
 }

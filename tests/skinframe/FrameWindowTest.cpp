@@ -1,0 +1,227 @@
+// The frame on a real (offscreen) window: mask, window states, the system menu, hover and morph
+// timers. The work area is injected, as the offscreen screen's available area is the screen.
+#include "SkinFixtures.h"
+#include "TbsSkinButtonObject.h"
+#include "TbsSkinFrame.h"
+#include "TbsSkinMenu.h"
+#include "TbsSkinPopupWindow.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Form : public QWidget, public TComponent {
+public:
+    Form() : QWidget(nullptr), TComponent(nullptr) {}
+};
+
+struct FrameWindow : ::testing::Test {
+    Form form;
+    TbsSkinFrame* frame = new TbsSkinFrame(&form, &form);
+    const QRect area{0, 0, 1000, 700};
+
+    void SetUp() override
+    {
+        frame->setWorkAreaProvider([this](bool) { return area; });
+        frame->setCursorProbe([] { return std::optional<QPoint>(); });
+        form.setWindowTitle(QStringLiteral("客戶區間商品數量表"));
+        form.setGeometry(100, 100, 300, 220);
+    }
+    void useSkin(const char* folder)
+    {
+        frame->setSkinData(skins::load(&form, folder));
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    void send(QEvent::Type type, QPoint p, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QMouseEvent e(type, QPointF(p), QPointF(form.mapToGlobal(p)), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
+        QApplication::sendEvent(&form, &e);
+    }
+};
+
+TEST_F(FrameWindow, MaskFollowsEverySizeAndState)
+{
+    useSkin("stored");
+    ASSERT_TRUE(frame->IsSkinned());
+    EXPECT_FALSE(form.mask().isEmpty());
+    EXPECT_FALSE(form.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(form.mask().contains(QPoint(150, 110)));
+    EXPECT_EQ(form.contentsRect(), QRect(5, 28, 300 - 5 - 5, 220 - 28 - 5));
+    form.resize(420, 260);
+    EXPECT_TRUE(form.mask().contains(QPoint(400, 200)));
+    EXPECT_FALSE(form.mask().contains(QPoint(419, 259)));
+    frame->Maximize();
+    EXPECT_EQ(form.geometry(), area);
+    EXPECT_TRUE(form.mask().contains(QPoint(900, 600)));
+    // The compressed skin has no mask: the window is rectangular.
+    frame->setSkinData(skins::load(&form, "compressed"));
+    EXPECT_TRUE(form.mask().isEmpty());
+}
+
+TEST_F(FrameWindow, DoubleClickOnTheCaptionMaximizesAndRestores)
+{
+    useSkin("stored");
+    const QRect normal = form.geometry();
+    send(QEvent::MouseButtonDblClick, {60, 12});
+    EXPECT_EQ(frame->FrameState(), TbsFrameState::Maximized);
+    EXPECT_EQ(form.geometry(), area);
+    send(QEvent::MouseButtonDblClick, {60, 12});
+    EXPECT_EQ(frame->FrameState(), TbsFrameState::Normal);
+    EXPECT_EQ(form.geometry(), normal);
+    // Without maximize on offer the double click rolls up and down.
+    frame->setBorderIcons({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biRollUp});
+    frame->RebuildFrame();
+    send(QEvent::MouseButtonDblClick, {60, 12});
+    EXPECT_TRUE(frame->RolledUp());
+    EXPECT_EQ(form.height(), 108 - 75);
+    send(QEvent::MouseButtonDblClick, {60, 12});
+    EXPECT_FALSE(frame->RolledUp());
+    EXPECT_EQ(form.height(), 220);
+}
+
+TEST_F(FrameWindow, RollUpWhileMaximizedThenRestoreKeepsItMaximized)
+{
+    useSkin("stored");
+    frame->Maximize();
+    frame->SetRolledUp(true);
+    EXPECT_EQ(form.height(), 33);
+    EXPECT_TRUE(frame->RolledUpWhileMaximized());
+    SkinMenuEntry& menu = frame->systemMenuItems();
+    SkinMenuEntry* restore = nullptr;
+    for (auto& item : menu.Items)
+        if (item->Name == "BSF_RESTORE")
+            restore = item.get();
+    ASSERT_NE(restore, nullptr);
+    restore->Click();
+    EXPECT_FALSE(frame->RolledUp());
+    EXPECT_EQ(frame->FrameState(), TbsFrameState::Maximized);
+    EXPECT_EQ(form.geometry(), area);
+}
+
+TEST_F(FrameWindow, MinimizingTheMainWindowKeepsTheFrameStateNormal)
+{
+    useSkin("compressed");
+    frame->Minimize();
+    EXPECT_EQ(frame->FrameState(), TbsFrameState::Normal);
+}
+
+TEST_F(FrameWindow, SystemMenuItemsOfTheMainWindow)
+{
+    useSkin("compressed");
+    std::vector<std::string> names;
+    for (auto& item : frame->systemMenuItems().Items)
+        names.push_back(item->Name + ":" + item->Caption.toStdString());
+    EXPECT_EQ(names, (std::vector<std::string>{"BSF_MINITEM:Mi&nimize", "BSF_MAXITEM:Ma&ximize", "BSF_ROLLUP:Ro&llUp",
+                                               ":-", "BSF_CLOSE:&Close"}));
+    EXPECT_EQ(frame->systemMenuItems().Items.back()->ShortCut, QKeySequence(QStringLiteral("Alt+F4")));
+}
+
+TEST_F(FrameWindow, RightClickOnTheCaptionOpensTheSystemMenuThatNeverTakesTheFocus)
+{
+    useSkin("compressed");
+    int closedMessages = 0;
+    frame->OnSkinMenuClose = [&](QObject*) { ++closedMessages; };
+    send(QEvent::MouseButtonPress, {60, 12}, Qt::RightButton);
+    ASSERT_TRUE(frame->skinMenu()->Visible());
+    TbsSkinPopupWindow* popup = frame->skinMenu()->window(0);
+    EXPECT_TRUE(popup->testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_TRUE(form.isActiveWindow());
+    EXPECT_EQ(popup->Items().size(), 5u);
+    EXPECT_EQ(popup->ActiveIndex(), 0);
+    // Down, Down: RollUp; Enter runs it and closes the menu (message 1228 to the form).
+    popup->handleKey(Qt::Key_Down, {});
+    popup->handleKey(Qt::Key_Down, {});
+    EXPECT_EQ(popup->ActiveIndex(), 2);
+    popup->handleKey(Qt::Key_Return, {});
+    EXPECT_FALSE(frame->skinMenu()->Visible());
+    EXPECT_EQ(closedMessages, 1);
+    EXPECT_TRUE(frame->RolledUp());
+}
+
+TEST_F(FrameWindow, SystemMenuButtonStaysPressedUntilTheMenuCloses)
+{
+    useSkin("compressed");
+    auto* sysButton = dynamic_cast<TbsSkinButtonObject*>(frame->objectByName("sysmenubutton"));
+    ASSERT_NE(sysButton, nullptr);
+    const QPoint centre = sysButton->ObjectRect.toQRect().center();
+    send(QEvent::MouseMove, centre, Qt::NoButton);
+    send(QEvent::MouseButtonPress, centre);
+    send(QEvent::MouseButtonRelease, centre);
+    EXPECT_TRUE(frame->skinMenu()->Visible());
+    EXPECT_TRUE(sysButton->Pressed());
+    // The click on the same button closes the menu and does not open it again.
+    send(QEvent::MouseButtonPress, centre);
+    send(QEvent::MouseButtonRelease, centre);
+    EXPECT_FALSE(frame->skinMenu()->Visible());
+    EXPECT_FALSE(sysButton->Pressed());
+}
+
+TEST_F(FrameWindow, MagneticDragSnapsAtFourPixelsNotAtFive)
+{
+    useSkin("compressed");
+    frame->Magnetic = true;
+    frame->MagneticSize = 5;
+    for (int gap : {4, 5}) {
+        form.move(100, 100);
+        send(QEvent::MouseButtonPress, {60, 12});
+        send(QEvent::MouseMove, {60 - (100 - gap), 12});
+        send(QEvent::MouseButtonRelease, {60 - (100 - gap), 12});
+        EXPECT_EQ(form.x(), gap == 4 ? 0 : 5);
+    }
+}
+
+TEST_F(FrameWindow, HoverIsClearedWithinOneTickAndTheTimerStops)
+{
+    useSkin("compressed");
+    TbsActiveSkinObject* close = frame->objectByName("closebutton");
+    ASSERT_NE(close, nullptr);
+    send(QEvent::MouseMove, close->ObjectRect.toQRect().center(), Qt::NoButton);
+    EXPECT_TRUE(close->MouseIn);
+    EXPECT_TRUE(frame->HoverTimer().isActive());
+    EXPECT_EQ(frame->HoverTimer().interval(), 50);
+    frame->hoverTick(); // the cursor is outside the window
+    EXPECT_FALSE(close->MouseIn);
+    EXPECT_EQ(frame->hoverIndex(), -1);
+    EXPECT_FALSE(frame->HoverTimer().isActive());
+}
+
+TEST_F(FrameWindow, MorphReachesTheActiveImageAfterElevenTicks)
+{
+    useSkin("compressed");
+    TbsActiveSkinObject* close = frame->objectByName("closebutton");
+    ASSERT_TRUE(close->Morphing);
+    frame->UpdateHover(close->ObjectRect.toQRect().center(), true);
+    EXPECT_TRUE(frame->MorphTimer().isActive());
+    EXPECT_EQ(frame->MorphTimer().interval(), 20);
+    for (int i = 0; i < 10; ++i)
+        frame->morphTick();
+    EXPECT_LT(close->morphProgress(), 1.0);
+    frame->morphTick();
+    EXPECT_EQ(close->morphProgress(), 1.0);
+    EXPECT_TRUE(frame->MorphTimer().isActive());
+    frame->morphTick(); // nothing left to step
+    EXPECT_FALSE(frame->MorphTimer().isActive());
+}
+
+TEST_F(FrameWindow, UnskinnedFrameHasFiveDefaultButtons)
+{
+    form.show();
+    frame->RebuildFrame();
+    ASSERT_FALSE(frame->IsSkinned());
+    std::vector<std::string> names;
+    for (const auto& o : frame->ObjectList())
+        names.push_back(o->IDName);
+    EXPECT_EQ(names, (std::vector<std::string>{"closebutton", "maxbutton", "minbutton", "rollupbutton", "sysmenubutton"}));
+    EXPECT_EQ(frame->ObjectList()[0]->ObjectRect, SkinRect(280, 4, 297, 21));
+    EXPECT_EQ(form.contentsRect(), QRect(3, 22, 294, 195));
+    EXPECT_EQ(frame->HitTest({1, 1}), HTTOPLEFT);
+}
+
+}
