@@ -8,10 +8,10 @@
 #include "DataSource.h"
 #include "FontMapper.h"
 #include "FormLoader.h"
-#include "MainWindowSkins.h"
 #include "SQLConnection.h"
 #include "SQLDataSet.h"
 #include "SQLQuery.h"
+#include "StoredSkins.h"
 #include "SystemColors.h"
 #include "TDBMemo.h"
 #include "TbsCompressedStoredSkin.h"
@@ -186,9 +186,9 @@ void Tfrmcust_prod::readFormData(FormLoader& load)
         bsSkinData1->setCompressedStoredSkin(dynamic_cast<TbsCompressedStoredSkin*>(c));
     });
     bsStoredSkin1 = load.add(new TbsStoredSkin(this), "bsStoredSkin1");
-    MainWindowSkins::storeStoredSkin(*bsStoredSkin1);
+    StoredSkins::fill(*bsStoredSkin1);
     bsCompressedStoredSkin1 = load.add(new TbsCompressedStoredSkin(this), "bsCompressedStoredSkin1");
-    MainWindowSkins::storeCompressedSkin(*bsCompressedStoredSkin1);
+    StoredSkins::fill(*bsCompressedStoredSkin1);
 
     // The connection opens at the end of loading, after the date edits took today's date.
     SQLConnection1 = load.add(new TSQLConnection(this), "SQLConnection1");

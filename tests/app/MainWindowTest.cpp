@@ -10,7 +10,9 @@
 #include "FontMapper.h"
 #include "SQLConnection.h"
 #include "TDBMemo.h"
+#include "SkinMessages.h"
 #include "TbsSkinButton.h"
+#include "TbsSkinData.h"
 #include "TbsSkinDateEdit.h"
 #include "TbsSkinEdit.h"
 #include "TbsSkinGauge.h"
@@ -116,23 +118,40 @@ TEST_F(MainWindow, TheSectionsDatabaseReplacesTheStoredOne)
     EXPECT_EQ(window_->SQLConnection1->params().value("Password"), "moravine");
 }
 
-TEST_F(MainWindow, WindowLayoutAndInitialValues)
+TEST_F(MainWindow, WindowLayoutAndInitialValuesWithTheSkinInForce)
 {
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("客戶區間商品數量表"));
     EXPECT_EQ(window_->size(), QSize(378, 273));
+    ASSERT_FALSE(window_->bsSkinData1->IsEmpty()) << "the skin loads while the window is created";
+
     EXPECT_EQ(window_->bsSkinPanel1->geometry(), QRect(0, 0, 378, 219));
     EXPECT_EQ(window_->bsSkinPanel2->geometry(), QRect(0, 219, 378, 54));
-    EXPECT_EQ(window_->bsSkinGauge1->geometry(), QRect(1, 197, 376, 21));
-    EXPECT_EQ(window_->CUST1->geometry(), QRect(104, 53, 105, 20));
-    EXPECT_EQ(window_->bsSkinDateEdit2->geometry(), QRect(217, 28, 106, 20));
-    EXPECT_EQ(window_->bsSkinButton2->geometry(), QRect(196, 8, 75, 25));
+    // Stored positions; the skin's sections fix the heights of edits, buttons and gauge.
+    EXPECT_EQ(window_->bsSkinDateEdit1->geometry(), QRect(104, 28, 105, 21));
+    EXPECT_EQ(window_->bsSkinDateEdit2->geometry(), QRect(217, 28, 106, 21));
+    EXPECT_EQ(window_->CUST1->geometry(), QRect(104, 53, 105, 21));
+    EXPECT_EQ(window_->CUST2->geometry(), QRect(217, 53, 106, 21));
+    EXPECT_EQ(window_->bsSkinEdit1->geometry(), QRect(104, 78, 105, 21));
+    EXPECT_EQ(window_->bsSkinButton1->geometry(), QRect(92, 8, 75, 21));
+    EXPECT_EQ(window_->bsSkinButton2->geometry(), QRect(196, 8, 75, 21));
     EXPECT_EQ(window_->bsSkinStdLabel11->geometry(), QRect(46, 32, 64, 13));
+    EXPECT_EQ(window_->bsSkinStdLabel1->geometry(), QRect(46, 58, 54, 13));
+    EXPECT_EQ(window_->bsSkinStdLabel2->geometry(), QRect(46, 83, 54, 13));
+    // The gauge keeps to the bottom of the upper panel's skinned client area.
+    const QRect client = window_->bsSkinPanel1->ClientArea();
+    EXPECT_EQ(window_->bsSkinGauge1->geometry(), QRect(client.left(), client.bottom() - 13, client.width(), 14));
+
     EXPECT_EQ(window_->bsSkinStdLabel11->Caption(), QStringLiteral("查詢區間"));
+    EXPECT_EQ(window_->bsSkinStdLabel1->Caption(), QStringLiteral("客戶區間"));
+    EXPECT_EQ(window_->bsSkinStdLabel2->Caption(), QStringLiteral("篩選額度"));
     EXPECT_EQ(window_->bsSkinButton1->Caption(), QStringLiteral("確定"));
     EXPECT_EQ(window_->bsSkinButton2->Caption(), QStringLiteral("離開"));
     EXPECT_TRUE(window_->CUST1->ButtonMode());
+    EXPECT_TRUE(window_->CUST2->ButtonMode());
     EXPECT_FALSE(window_->bsSkinEdit1->ButtonMode());
     EXPECT_TRUE(window_->CUST1->Text().isEmpty());
+    EXPECT_TRUE(window_->bsSkinEdit1->Text().isEmpty());
+    EXPECT_TRUE(window_->bsSkinMemo1->Text().isEmpty());
 
     // The gauge is half full and shows no text.
     EXPECT_EQ(window_->bsSkinGauge1->MinValue(), 0);
@@ -143,8 +162,15 @@ TEST_F(MainWindow, WindowLayoutAndInitialValues)
 
 TEST_F(MainWindow, WithoutSkinLabelsAndEditsDrawInTheirDefaultFont)
 {
-    // The stored fonts differ from the default fonts, so the rule is visible.
+    // Take the skin away the way a skin change does.
+    window_->bsSkinData1->ClearSkin();
+    window_->bsSkinData1->NotifyForms(SKM_BEFORECHANGE);
+    window_->bsSkinData1->NotifyForms(SKM_CHANGE);
+    window_->bsSkinData1->NotifyForms(SKM_AFTERCHANGE);
+
+    // The labels' stored font differs from their default font, so the rule is visible.
     TbsSkinStdLabel* label = window_->bsSkinStdLabel1;
+    ASSERT_FALSE(label->isSkinned());
     ASSERT_NE(label->font().family(), label->DefaultFont().family());
     EXPECT_EQ(label->effectiveFont(), label->DefaultFont());
     EXPECT_FALSE(label->AutoSize());
@@ -157,6 +183,7 @@ TEST_F(MainWindow, WithoutSkinLabelsAndEditsDrawInTheirDefaultFont)
                                     static_cast<TbsSkinCustomEdit*>(window_->bsSkinEdit1),
                                     static_cast<TbsSkinCustomEdit*>(window_->bsSkinDateEdit1)}) {
         SCOPED_TRACE(edit->name());
+        ASSERT_FALSE(edit->isSkinned());
         EXPECT_EQ(edit->nativeEdit()->font().family(), edit->DefaultFont().family());
         EXPECT_EQ(edit->nativeEdit()->font().pixelSize(), edit->DefaultFont().pixelSize());
     }
@@ -196,15 +223,20 @@ TEST_F(MainWindow, FocusStartsInCust1AndTabFollowsTheFormOrder)
 TEST_F(MainWindow, ResizingKeepsTheUpperPanelsHeightAndStretchesTheGauge)
 {
     showAndActivate();
+    const QRect gauge = window_->bsSkinGauge1->geometry();
+    const QRect cust1 = window_->CUST1->geometry();
+    const QRect ok = window_->bsSkinButton1->geometry();
+    const QRect remark = window_->DBMemo1->geometry();
+
     window_->resize(500, 400);
     // The platform delivers the new size to a shown window as an event.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window_->bsSkinPanel1->width() != 378; }));
     EXPECT_EQ(window_->bsSkinPanel1->geometry(), QRect(0, 0, 500, 219));
     EXPECT_EQ(window_->bsSkinPanel2->geometry(), QRect(0, 219, 500, 181));
-    EXPECT_EQ(window_->bsSkinGauge1->geometry(), QRect(1, 197, 498, 21));
-    EXPECT_EQ(window_->CUST1->geometry(), QRect(104, 53, 105, 20));
-    EXPECT_EQ(window_->bsSkinButton1->geometry(), QRect(92, 8, 75, 25));
-    EXPECT_EQ(window_->DBMemo1->geometry(), QRect(4, 104, 365, 76));
+    EXPECT_EQ(window_->bsSkinGauge1->geometry(), gauge.adjusted(0, 0, 500 - 378, 0));
+    EXPECT_EQ(window_->CUST1->geometry(), cust1);
+    EXPECT_EQ(window_->bsSkinButton1->geometry(), ok);
+    EXPECT_EQ(window_->DBMemo1->geometry(), remark);
 }
 
 TEST_F(MainWindow, RemarkIsCutTo200BytesOfBig5WhenStored)
