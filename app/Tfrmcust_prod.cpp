@@ -93,8 +93,9 @@ void Tfrmcust_prod::centreOnScreen()
 void Tfrmcust_prod::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    // The upper panel keeps its height along the top; the lower one takes the rest.
-    alignChildren(this, rect());
+    // The upper panel keeps its height along the top; the lower one takes the rest of the
+    // client area (the whole window until a frame of its own takes margins from it).
+    alignChildren(this, contentsRect());
 }
 
 void Tfrmcust_prod::showEvent(QShowEvent* event)
