@@ -20,9 +20,20 @@ QApplication& app()
     static int argc = 1;
     static char name[] = "dbnav_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication instance(argc, argv);
-    return instance;
+    // Never destroyed: Qt's test input devices are torn down at exit and must not outlive
+    // the application object.
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
 }
+
+// Every test makes widgets, and ctest runs each test in a process of its own: the
+// application object must exist before the first test, whichever that is.
+class QtApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { app(); }
+};
+[[maybe_unused]] const auto* const qtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 // A customer list in memory with `rows` records, open on the first.
 std::unique_ptr<TClientDataSet> customers(int rows)
