@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <gtest/gtest.h>
 
 #include <arpa/inet.h>
 #include <dlfcn.h>
@@ -17,6 +18,7 @@
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -47,15 +49,32 @@ void copyFile(const std::string& from, const std::string& to)
 
 }
 
+namespace {
+
+// One QApplication for the whole test program, gone before the process's static objects are
+// destroyed (Qt's own input devices must outlive it).
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "app_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+
+const auto* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}
+
 QApplication& testQtApp()
 {
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return *app;
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    return *qobject_cast<QApplication*>(QCoreApplication::instance());
 }
 
 std::optional<TestServer> findTestServer()

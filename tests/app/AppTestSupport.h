@@ -12,6 +12,7 @@
 #include <vector>
 
 class QApplication;
+// The test program's QApplication (made before the first test runs).
 QApplication& testQtApp();
 
 // The loopback server that scripts/firebird-server.sh started for the server tests, if it
