@@ -1,0 +1,525 @@
+// The report run end to end: the real main window, in process, against fixture databases made
+// here, with stand-ins for the preview plug-in. Results are checked against totals computed
+// from the fixture rows (ReportFixture), not against the program's statements.
+
+#include "ReportFixture.h"
+
+#include "ClientDataSet.h"
+#include "Clock.h"
+#include "DatasetFile.h"
+#include "DbTestSupport.h"
+#include "ExeDir.h"
+#include "Field.h"
+#include "IniFile.h"
+#include "MessageBox.h"
+#include "TbsSkinButton.h"
+#include "TbsSkinDateEdit.h"
+#include "TbsSkinEdit.h"
+#include "TbsSkinGauge.h"
+#include "TbsSkinScrollBar.h" // before the memo, which holds a pointer to one
+#include "TbsSkinMemo.h"
+#include "TDBMemo.h"
+#include "TextCodec.h"
+#include "Tfrmcust_prod.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+const QString noDataMessage = QStringLiteral("查無符合資料,請重新查詢...");
+
+QApplication& qtApp()
+{
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return *app;
+    static int argc = 1;
+    static char name[] = "app_report_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+std::string big5(const char* utf8)
+{
+    return TextCodec::utf8ToCp950(utf8);
+}
+
+FixtureDocument sale(std::string bill, std::string cust, std::string name, QDate date, std::vector<FixtureLine> lines)
+{
+    return {false, std::move(bill), std::move(cust), std::move(name), date, std::move(lines)};
+}
+
+FixtureDocument giveBack(std::string bill, std::string cust, std::string name, QDate date,
+                         std::vector<FixtureLine> lines)
+{
+    return {true, std::move(bill), std::move(cust), std::move(name), date, std::move(lines)};
+}
+
+// The shop of the main tests. In the period 2024: A001 buys under two names and returns
+// pencils (added to both rows); A002 returns ink it never bought; B001 returns pens twice
+// under two spellings of its name, without a sale at that price, and more ink than it
+// bought; O'NEIL has a quote in its code. Documents outside the period and a line of an
+// unknown product must not count.
+Fixture shopFixture()
+{
+    Fixture f;
+    f.products = {{"P01", big5("鉛筆")}, {"P02", "Pen"}, {"P03", "Ink"}};
+    const QDate d(2024, 3, 1);
+    f.documents = {
+        sale("S1", "A001", big5("甲公司"), d, {{"P01", 5.0, 10}, {"P02", 2.5, 3}, {"P01", 5.0, 2}, {"P99", 1.0, 1}}),
+        sale("S2", "A001", big5("甲公司新"), d.addDays(30), {{"P01", 5.0, 4}}),
+        sale("S3", "A002", big5("乙"), d.addDays(60), {{"P02", 2.5, 1}}),
+        sale("S4", "B001", big5("丙"), d.addDays(90), {{"P03", 10.0, 2}}),
+        sale("S5", "O'NEIL", "O'Neil Ltd", d.addDays(91), {{"P02", 2.5, 6}}),
+        sale("S6", "A001", big5("甲公司"), QDate(2023, 12, 31), {{"P01", 5.0, 100}}),
+        sale("S7", "B001", big5("丙"), QDate(2025, 1, 1), {{"P03", 10.0, 100}}),
+        giveBack("R1", "A001", big5("甲公司"), d.addDays(120), {{"P01", 5.0, 3}}),
+        giveBack("R2", "A002", big5("乙"), d.addDays(120), {{"P03", 7.0, 1}}),
+        giveBack("R3", "B001", big5("丙"), d.addDays(121), {{"P02", 2.5, 2}, {"P03", 10.0, 5}}),
+        giveBack("R4", "B001", big5("丙丙"), d.addDays(122), {{"P02", 2.5, 1}}),
+        giveBack("R5", "A002", big5("乙"), QDate(2025, 2, 1), {{"P02", 2.5, 50}}),
+    };
+    return f;
+}
+
+bool fileExists(const std::string& path)
+{
+    return std::filesystem::exists(path);
+}
+
+// The parameter file: one record whose REP_TITLE is the report title.
+void writeParameterFile(const std::string& path, const std::string& title)
+{
+    DataPacket packet;
+    packet.fields = {{"REP_TITLE", FieldType::String, 100, false}, {"COMPANY", FieldType::String, 20, false}};
+    packet.rows = {{Variant(title), Variant("Tarnvik")}};
+    DatasetFile::save(path, packet);
+}
+
+class ReportRunTest : public ::testing::TestWithParam<Engine> {
+protected:
+    void SetUp() override
+    {
+        qtApp();
+        if (GetParam() == Engine::Server && !findTestServer())
+            GTEST_SKIP() << "no loopback server: run scripts/firebird-server.sh start";
+        env_ = std::make_unique<DbTestEnvironment>();
+        database_ = env_->createDatabase(GetParam(), "report.fdb");
+        db_ = env_->connect(database_, GetParam());
+        createPosTables(*db_);
+        writeParameterFile(env_->path("Tarnvik.dat"), big5("塔恩維克報表"));
+        usePlugin(REPORT_TEST_PREVIEW);
+        clock_ = QDateTime(QDate(2025, 1, 10), QTime(14, 30, 5));
+        Clock::set(clock_);
+        messages_ = std::make_unique<MessageBox::ScopedHandler>([this](const MessageBox::Request& request) {
+            shownMessages_.push_back(request.text);
+            return QMessageBox::Ok;
+        });
+    }
+
+    void TearDown() override
+    {
+        form_.reset();
+        messages_.reset();
+        Clock::set(std::nullopt);
+        db_.reset();
+        env_.reset();
+    }
+
+    void usePlugin(const char* builtPlugin)
+    {
+        const std::string target = env_->path("libRptPreview.so");
+        std::filesystem::remove(target);
+        if (builtPlugin)
+            std::filesystem::copy_file(builtPlugin, target);
+    }
+
+    Tfrmcust_prod& newForm()
+    {
+        form_.reset();
+        form_ = std::make_unique<Tfrmcust_prod>();
+        form_->show();
+        return *form_;
+    }
+
+    // Presses OK with these entries; each run starts a second later than the previous one.
+    void runReport(const QString& cust1, const QString& cust2, const QString& from, const QString& to,
+                   const QString& minAmount = {})
+    {
+        if (!form_ || !form_->isVisible())
+            newForm();
+        clock_ = clock_.addSecs(1);
+        Clock::set(clock_);
+        shownMessages_.clear();
+        form_->CUST1->setText(cust1);
+        form_->CUST2->setText(cust2);
+        form_->bsSkinDateEdit1->setText(from);
+        form_->bsSkinDateEdit2->setText(to);
+        form_->bsSkinEdit1->setText(minAmount);
+        form_->bsSkinButton1->Click();
+    }
+
+    std::string tableName() const { return "TMP_" + clock_.toString("HHmmss").toStdString(); }
+
+    bool tableExists(const std::string& name)
+    {
+        const DataPacket rows = db_->query(
+            "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = ?", {DbxParam::fromText(name)});
+        return rows.rows.at(0).at(0).asInteger() > 0;
+    }
+
+    int reportTablesLeft()
+    {
+        const DataPacket rows
+            = db_->query("SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME STARTING WITH 'TMP_'", {});
+        return static_cast<int>(rows.rows.at(0).at(0).asInteger());
+    }
+
+    std::vector<std::string> previewCalls() const
+    {
+        std::vector<std::string> lines;
+        std::ifstream log(env_->path("showform.log"));
+        for (std::string line; std::getline(log, line);)
+            lines.push_back(line);
+        return lines;
+    }
+
+    int scratchDatasets() const
+    {
+        int count = 0;
+        for (TComponent* component : form_->components())
+            if (dynamic_cast<TClientDataSet*>(component) && component->name().empty())
+                ++count;
+        return count;
+    }
+
+    std::string lastMessage() const
+    {
+        return shownMessages_.empty() ? std::string() : shownMessages_.back().toStdString();
+    }
+
+    std::unique_ptr<DbTestEnvironment> env_;
+    std::string database_;
+    std::unique_ptr<TSQLConnection> db_;
+    std::unique_ptr<Tfrmcust_prod> form_;
+    std::unique_ptr<MessageBox::ScopedHandler> messages_;
+    std::vector<QString> shownMessages_;
+    QDateTime clock_;
+};
+
+// Two return rows that differ only in the customer name end in one row; which of the two
+// names it carries is the database's order to choose. Compare that row without its name.
+void blankAmbiguousName(std::vector<ReportRow>& rows)
+{
+    for (ReportRow& row : rows)
+        if (row.custId == "B001" && row.prodId == "P02")
+            row.custName = "*";
+}
+
+TEST_P(ReportRunTest, ReportMatchesTheTotalsOfTheFixtureRows)
+{
+    const Fixture fixture = shopFixture();
+    insertFixture(*db_, fixture);
+    struct Case {
+        const char* what;
+        QString cust1, cust2, from, to, minText;
+        std::string custFrom, custTo;
+        std::optional<double> minAmount;
+    };
+    const QString y0 = "2024/01/01", y1 = "2024/12/31";
+    const Case cases[] = {
+        {"every customer", "", "", y0, y1, "", "", "", {}},
+        {"CUST1 empty, CUST2 filled: every customer", "", "A001", y0, y1, "", "", "", {}},
+        {"CUST1 only: that one customer", "A002", "", y0, y1, "", "A002", "A002", {}},
+        {"a range", "A001", "B001", y0, y1, "", "A001", "B001", {}},
+        {"a code with a quote", "O'NEIL", "", y0, y1, "", "O'NEIL", "O'NEIL", {}},
+        {"blanks kept: ' A001 ' is not A001", " A001 ", "", y0, y1, "", " A001 ", " A001 ", {}},
+        {"a quoted condition is only a strange code", "' OR '1'='1", "", y0, y1, "", "' OR '1'='1", "' OR '1'='1", {}},
+        {"MINAMOUNT 0 drops the customers with a negative total", "", "", y0, y1, "0", "", "", 0.0},
+        {"MINAMOUNT of blanks drops nothing", "", "", y0, y1, "   ", "", "", {}},
+        {"MINAMOUNT above every total: no rows left", "", "", y0, y1, "1000", "", "", 1000.0},
+        {"a reversed period", "", "", y1, y0, "", "", "", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ReportCriteria criteria{QDate::fromString(c.from, "yyyy/MM/dd"), QDate::fromString(c.to, "yyyy/MM/dd"),
+                                c.custFrom, c.custTo, c.minAmount};
+        std::vector<ReportRow> expected = expectedReport(fixture, criteria);
+        std::filesystem::remove(env_->path("showform.log"));
+        runReport(c.cust1, c.cust2, c.from, c.to, c.minText);
+
+        if (expected.empty()) {
+            ASSERT_EQ(shownMessages_, std::vector<QString>{noDataMessage});
+            EXPECT_TRUE(form_->isVisible());
+            EXPECT_TRUE(tableExists(tableName())) << "the table stays after the no-data message";
+            EXPECT_FALSE(fileExists(env_->path("temp.cds")));
+            EXPECT_FALSE(fileExists(env_->path("temp2.cds")));
+            EXPECT_EQ(form_->bsSkinGauge1->Value(), 3);
+            continue;
+        }
+        ASSERT_TRUE(shownMessages_.empty()) << shownMessages_.front().toStdString();
+        EXPECT_FALSE(form_->isVisible()) << "a successful run closes the window";
+        EXPECT_FALSE(tableExists(tableName()));
+        EXPECT_EQ(previewCalls(), std::vector<std::string>{"ShowForm temp.cds=1 temp2.cds=1 rpttemp.ini=1"});
+        std::vector<ReportRow> actual = reportRowsOfFile(env_->path("temp.cds"));
+        blankAmbiguousName(expected);
+        blankAmbiguousName(actual);
+        EXPECT_EQ(actual, expected) << "actual:\n" << describe(actual) << "expected:\n" << describe(expected);
+    }
+}
+
+TEST_P(ReportRunTest, SuccessfulRunLeavesTheHandoffFilesAndTheWindowAsDescribed)
+{
+    insertFixture(*db_, shopFixture());
+    newForm();
+    const int scratchBefore = scratchDatasets();
+    runReport("A001", "A001", "2024/01/01", "2024/12/31");
+    ASSERT_TRUE(shownMessages_.empty()) << lastMessage();
+
+    EXPECT_FALSE(form_->DBMemo1->isVisible());
+    EXPECT_EQ(form_->bsSkinMemo1->Lines(),
+              QStringList({"暫存資料建置中...", "CAST3 .....", "報表模組載入中..."}));
+    EXPECT_EQ(form_->bsSkinGauge1->MinValue(), 0);
+    EXPECT_EQ(form_->bsSkinGauge1->MaxValue(), 10);
+    EXPECT_EQ(form_->bsSkinGauge1->Value(), 5);
+    EXPECT_EQ(scratchDatasets(), scratchBefore + 1);
+
+    const DataPacket header = DatasetFile::load(env_->path("temp2.cds"));
+    ASSERT_EQ(header.fields.size(), 14u);
+    ASSERT_EQ(header.rows.size(), 1u);
+    for (int i = 0; i < 14; ++i) {
+        EXPECT_EQ(header.fields[size_t(i)].name, "Field" + std::to_string(i));
+        EXPECT_EQ(header.fields[size_t(i)].size, i == 13 ? 200 : 50);
+    }
+    const DataRow& record = header.rows[0];
+    EXPECT_EQ(record[0].asString(), big5("客戶區間商品數量表"));
+    EXPECT_EQ(record[1].asString(), big5("查詢年月: ") + "2024/01/01\xA1\xE3" "2024/12/31");
+    for (int i = 2; i <= 11; ++i)
+        EXPECT_TRUE(record[size_t(i)].isNull()) << "Field" << i;
+    EXPECT_EQ(record[12].asString(), big5("塔恩維克報表"));
+    EXPECT_TRUE(record[13].isNull()) << "no remark typed";
+
+    const TIniFile ini(env_->path("rpttemp.ini"));
+    EXPECT_EQ(ini.readString("rpttemp", "path", ""), env_->dir() + "/rtm/cust_prod.rtm");
+    EXPECT_EQ(ini.readString("rpttemp", "tempfile", ""), env_->dir() + "/temp.cds");
+    EXPECT_EQ(ini.readString("rpttemp", "tempfile2", ""), env_->dir() + "/temp2.cds");
+}
+
+TEST_P(ReportRunTest, FailedPreviewCleansUpAndASecondRunSucceeds)
+{
+    insertFixture(*db_, shopFixture());
+    usePlugin(nullptr);
+    newForm();
+    // A remark typed for the first run.
+    form_->ClientDataSet2->edit();
+    form_->ClientDataSet2->field(0)->setValue(Variant(big5("第一次的備註")));
+    runReport("", "", "2024/01/01", "2024/12/31");
+    EXPECT_EQ(shownMessages_, std::vector<QString>{"Unable to Load DLL."});
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_FALSE(tableExists(tableName())) << "the clean-up drops the table";
+    EXPECT_TRUE(fileExists(env_->path("temp.cds")));
+    EXPECT_TRUE(fileExists(env_->path("temp2.cds")));
+    EXPECT_EQ(DatasetFile::load(env_->path("temp2.cds")).rows.at(0).at(13).asString(), big5("第一次的備註"));
+
+    usePlugin(REPORT_TEST_PREVIEW);
+    runReport("", "", "2024/01/01", "2024/12/31");
+    EXPECT_TRUE(shownMessages_.empty()) << lastMessage();
+    EXPECT_FALSE(form_->isVisible());
+    EXPECT_FALSE(tableExists(tableName()));
+    EXPECT_EQ(form_->CDS->recordCount(), 1);
+    const DataPacket header = DatasetFile::load(env_->path("temp2.cds"));
+    ASSERT_EQ(header.rows.size(), 1u);
+    EXPECT_TRUE(header.rows[0][13].isNull()) << "the remark went with the first run";
+    EXPECT_EQ(previewCalls().size(), 1u);
+}
+
+TEST_P(ReportRunTest, LeftoverTableOfTheSameSecondStopsTheRun)
+{
+    insertFixture(*db_, shopFixture());
+    env_->writeFile("temp.cds", "old");
+    const std::string name = "TMP_" + clock_.addSecs(1).toString("HHmmss").toStdString();
+    db_->execute("CREATE TABLE " + name + " (X INTEGER)", {});
+    runReport("", "", "2024/01/01", "2024/12/31");
+    ASSERT_EQ(shownMessages_.size(), 1u);
+    EXPECT_NE(lastMessage().find(name), std::string::npos) << lastMessage();
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_FALSE(fileExists(env_->path("temp.cds"))) << "deleted at the start of the run";
+    EXPECT_TRUE(tableExists(name));
+    EXPECT_EQ(reportTablesLeft(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, ReportRunTest, ::testing::Values(Engine::Embedded, Engine::Server),
+                         [](const auto& info) { return std::string(engineName(info.param)); });
+
+// The cases that do not depend on the engine run on the embedded one.
+class ReportRunEmbeddedTest : public ReportRunTest {};
+
+TEST_P(ReportRunEmbeddedTest, PluginWithoutShowFormClosesTheWindowAfterTheCleanUp)
+{
+    insertFixture(*db_, shopFixture());
+    usePlugin(REPORT_TEST_PREVIEW_NO_SHOWFORM);
+    runReport("", "", "2024/01/01", "2024/12/31");
+    EXPECT_TRUE(shownMessages_.empty()) << lastMessage();
+    EXPECT_FALSE(form_->isVisible());
+    EXPECT_FALSE(tableExists(tableName()));
+    EXPECT_TRUE(fileExists(env_->path("temp.cds")));
+}
+
+TEST_P(ReportRunEmbeddedTest, ErrorOfThePreviewComesAfterTheCleanUp)
+{
+    insertFixture(*db_, shopFixture());
+    env_->writeFile("showform.fail", "");
+    runReport("", "", "2024/01/01", "2024/12/31");
+    EXPECT_EQ(shownMessages_, std::vector<QString>{"the preview failed."});
+    EXPECT_EQ(previewCalls().size(), 1u);
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_FALSE(tableExists(tableName()));
+}
+
+TEST_P(ReportRunEmbeddedTest, HandoffIniKeepsEverythingElseAndLongTextsAreCut)
+{
+    insertFixture(*db_, shopFixture());
+    env_->writeFile("rpttemp.ini", "; kept\r\n[other]\r\na=1\r\n[rpttemp]\r\npath=old\r\nextra=keep\r\n");
+    const std::string title(60, 'T');
+    writeParameterFile(env_->path("Tarnvik.dat"), title);
+    newForm();
+    const std::string remark = std::string(190, 'r') + big5("備註備註備註備註");  // 206 bytes
+    form_->ClientDataSet2->edit();
+    form_->ClientDataSet2->field(0)->setValue(Variant(remark));
+    runReport("", "", "2024/01/01", "2024/12/31");
+    ASSERT_TRUE(shownMessages_.empty()) << lastMessage();
+
+    std::ifstream in(env_->path("rpttemp.ini"), std::ios::binary);
+    const std::string ini((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string dir = env_->dir() + "/";
+    EXPECT_EQ(ini, "; kept\r\n[other]\r\na=1\r\n[rpttemp]\r\npath=" + dir + "rtm/cust_prod.rtm\r\nextra=keep\r\ntempfile="
+                       + dir + "temp.cds\r\ntempfile2=" + dir + "temp2.cds\r\n");
+
+    const DataRow record = DatasetFile::load(env_->path("temp2.cds")).rows.at(0);
+    EXPECT_EQ(record[12].asString(), std::string(50, 'T'));
+    EXPECT_EQ(record[13].asString(), remark.substr(0, 200));
+}
+
+TEST_P(ReportRunEmbeddedTest, ParameterFileIsFoundWhateverItsLetterCase)
+{
+    insertFixture(*db_, shopFixture());
+    std::filesystem::rename(env_->path("Tarnvik.dat"), env_->path("TARNVIK.DAT"));
+    runReport("", "", "2024/01/01", "2024/12/31");
+    EXPECT_TRUE(shownMessages_.empty()) << lastMessage();
+    EXPECT_FALSE(form_->isVisible());
+}
+
+TEST_P(ReportRunEmbeddedTest, NullsInReturnRows)
+{
+    // Each case lives on a day of its own, so that one database serves them all.
+    Fixture f;
+    f.products = {{"P01", "Pen"}, {"PN", std::nullopt}};
+    struct Case {
+        const char* what;
+        FixtureDocument saleOfTheDay;
+        FixtureDocument returnOfTheDay;
+        std::string message; // empty: the run succeeds
+    };
+    QDate day(2024, 1, 1);
+    auto next = [&day] { return day = day.addDays(1); };
+    std::vector<Case> cases;
+    const std::string toString = "Could not convert variant of type (Null) into type (String)";  // ends in ')', which sorts before '.': no period added
+    const std::string toDouble = "Could not convert variant of type (Null) into type (Double)";
+    {
+        QDate d = next();
+        cases.push_back({"null customer code", sale("S1", "A1", "a", d, {{"P01", 1, 5}}),
+                         {true, "R1", std::nullopt, "a", d, {{"P01", 1, 1}}}, toString});
+        d = next();
+        cases.push_back({"null price", sale("S2", "A1", "a", d, {{"P01", 1, 5}}),
+                         giveBack("R2", "A1", "a", d, {{"P01", std::nullopt, 1}}), toDouble});
+        d = next();
+        cases.push_back({"null customer name, inserted", sale("S3", "A1", "a", d, {{"P01", 1, 5}}),
+                         {true, "R3", "A2", std::nullopt, d, {{"P01", 1, 1}}}, toString});
+        d = next();
+        cases.push_back({"null customer name, updating", sale("S4", "A1", "a", d, {{"P01", 1, 5}}),
+                         {true, "R4", "A1", std::nullopt, d, {{"P01", 1, 1}}}, ""});
+        d = next();
+        cases.push_back({"null product name, inserted", sale("S5", "A1", "a", d, {{"P01", 1, 5}}),
+                         giveBack("R5", "A1", "a", d, {{"PN", 1, 1}}), toString});
+    }
+    for (const Case& c : cases) {
+        f.documents.push_back(c.saleOfTheDay);
+        f.documents.push_back(c.returnOfTheDay);
+    }
+    insertFixture(*db_, f);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString date = c.saleOfTheDay.date.toString("yyyy/MM/dd");
+        runReport("", "", date, date);
+        if (c.message.empty()) {
+            EXPECT_TRUE(shownMessages_.empty()) << lastMessage();
+            EXPECT_FALSE(form_->isVisible());
+        } else {
+            EXPECT_EQ(lastMessage(), c.message);
+            EXPECT_TRUE(form_->isVisible());
+            EXPECT_TRUE(tableExists(tableName())) << "a failed build leaves its table";
+        }
+    }
+}
+
+TEST_P(ReportRunEmbeddedTest, BadInput)
+{
+    insertFixture(*db_, shopFixture());
+    const QString y0 = "2024/01/01", y1 = "2024/12/31";
+
+    runReport("", "", "2024/13/45", y1);
+    EXPECT_EQ(lastMessage(), "'2024/13/45' is not a valid date.");
+    EXPECT_EQ(reportTablesLeft(), 0) << "nothing done in the database";
+
+    runReport("", "", y0, y1, "abc");
+    ASSERT_EQ(shownMessages_.size(), 1u);
+    EXPECT_NE(lastMessage().find("conversion error"), std::string::npos) << "the server's message: " << lastMessage();
+    EXPECT_TRUE(tableExists(tableName()));
+    EXPECT_TRUE(form_->isVisible());
+
+    // A missing parameter file stops the run after the old hand-off files are gone.
+    env_->writeFile("temp.cds", "old");
+    env_->writeFile("temp2.cds", "old");
+    std::filesystem::rename(env_->path("Tarnvik.dat"), env_->path("elsewhere.dat"));
+    const int tablesBefore = reportTablesLeft();
+    runReport("", "", y0, y1);
+    EXPECT_EQ(lastMessage().rfind("Cannot open file \"" + env_->path("Tarnvik.dat") + "\". ", 0), 0u) << lastMessage();
+    EXPECT_FALSE(fileExists(env_->path("temp.cds")));
+    EXPECT_FALSE(fileExists(env_->path("temp2.cds")));
+    EXPECT_EQ(reportTablesLeft(), tablesBefore);
+
+    env_->writeFile("Tarnvik.dat", "not a dataset file");
+    runReport("", "", y0, y1);
+    ASSERT_EQ(shownMessages_.size(), 1u);
+    EXPECT_NE(lastMessage().find("Tarnvik.dat"), std::string::npos) << lastMessage();
+    EXPECT_EQ(reportTablesLeft(), tablesBefore);
+    EXPECT_TRUE(form_->isVisible());
+}
+
+TEST_P(ReportRunEmbeddedTest, UnwritableExecutableDirectory)
+{
+    insertFixture(*db_, shopFixture());
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot)
+        GTEST_SKIP() << "running as root: directory permissions do not stop the superuser";
+    std::filesystem::permissions(env_->dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    runReport("", "", "2024/01/01", "2024/12/31");
+    if (!asRoot)
+        std::filesystem::permissions(env_->dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    EXPECT_EQ(lastMessage(), "Unable to write to " + env_->path("rpttemp.ini") + ".");
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_FALSE(fileExists(env_->path("temp.cds")));
+    EXPECT_TRUE(previewCalls().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Embedded, ReportRunEmbeddedTest, ::testing::Values(Engine::Embedded),
+                         [](const auto& info) { return std::string(engineName(info.param)); });
+
+}
