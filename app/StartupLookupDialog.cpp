@@ -1,6 +1,10 @@
 #include "StartupLookupDialog.h"
 
-void createStartupLookupDialog(Tfrmcust_prod& /*mainWindow*/)
+#include "TFrmgetdata.h"
+#include "Tfrmcust_prod.h"
+
+void createStartupLookupDialog(Tfrmcust_prod& mainWindow)
 {
-    // The lookup dialog is not part of this version of the program yet; nothing to create.
+    // Hidden and never shown; a child of the main window, so it goes with it.
+    TFrmgetdata::create(&mainWindow, mainWindow.SQLConnection1);
 }

@@ -5,6 +5,7 @@
 
 #include "MessageBox.h"
 #include "Program.h"
+#include "TFrmgetdata.h"
 #include "TbsSkinButton.h"
 #include "Tfrmcust_prod.h"
 
@@ -33,10 +34,14 @@ TEST(Program, LeaveEndsTheProgramWithExitCodeZero)
     fixture.useAsExeDir();
 
     bool clicked = false;
+    bool hiddenLookupDialog = false;
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {
         if (Tfrmcust_prod* window = shownMainWindow(); window && !clicked) {
             clicked = true;
+            // One lookup dialog was created at start-up and stays hidden.
+            const auto dialogs = window->findChildren<TFrmgetdata*>();
+            hiddenLookupDialog = dialogs.size() == 1 && !dialogs.front()->isVisible();
             window->bsSkinButton2->Click();
         }
     });
@@ -46,6 +51,7 @@ TEST(Program, LeaveEndsTheProgramWithExitCodeZero)
 
     EXPECT_EQ(runProgram(), 0);
     EXPECT_TRUE(clicked);
+    EXPECT_TRUE(hiddenLookupDialog);
     // The window freed itself when it closed.
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<Tfrmcust_prod*>(w), nullptr);
