@@ -7,6 +7,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -24,13 +25,33 @@ struct Document {
     std::string newline = "\n";
 };
 
-Document load(const std::string& fileName)
+// The file's bytes: empty when there is no file; nothing when something is there that cannot
+// be read (a directory, a file without read permission). The stream library reports a failed
+// read as std::ios_failure, which must not reach callers that expect the INI errors.
+std::optional<std::string> readBytes(const std::string& fileName)
 {
-    Document doc;
+    std::error_code error;
+    const auto status = std::filesystem::status(fileName, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return std::string();
+    if (std::filesystem::is_directory(status))
+        return std::nullopt;
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
-        return doc;
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return std::nullopt;
+    try {
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.bad())
+            return std::nullopt;
+        return bytes;
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;
+    }
+}
+
+Document parse(const std::string& bytes)
+{
+    Document doc;
     bool newlineKnown = false;
     size_t start = 0;
     while (start < bytes.size()) {
@@ -52,6 +73,22 @@ Document load(const std::string& fileName)
         doc.lines.push_back(std::move(line));
     }
     return doc;
+}
+
+// For reading, a file that cannot be read reads like a missing one, as the profile functions
+// do: every value takes its default.
+Document load(const std::string& fileName)
+{
+    return parse(readBytes(fileName).value_or(std::string()));
+}
+
+// For writing, it is refused: rewriting the file would drop whatever it holds unseen.
+Document loadForWriting(const std::string& fileName)
+{
+    const auto bytes = readBytes(fileName);
+    if (!bytes)
+        throw EIniFileException(formatMessage(Msg::UnableToWrite, fileName));
+    return parse(*bytes);
 }
 
 std::string trim(const std::string& s)
@@ -254,7 +291,7 @@ void TIniFile::writeString(const std::string& section, const std::string& key, c
         || key.find('=') != std::string::npos || keyName.front() == ';' || keyName.front() == '[')
         throw EIniFileException(formatMessage(Msg::UnableToWrite, fileName_));
 
-    Document doc = load(fileName_);
+    Document doc = loadForWriting(fileName_);
     const Line entry{keyName + "=" + value, doc.newline};
     // A last line without its line ending gets one before anything follows it.
     auto terminate = [&](size_t index) {
@@ -295,7 +332,7 @@ void TIniFile::writeInteger(const std::string& section, const std::string& key, 
 
 void TIniFile::deleteKey(const std::string& section, const std::string& key)
 {
-    Document doc = load(fileName_);
+    Document doc = loadForWriting(fileName_);
     const auto range = findSection(doc, section);
     if (!range)
         return;
@@ -308,7 +345,7 @@ void TIniFile::deleteKey(const std::string& section, const std::string& key)
 
 void TIniFile::eraseSection(const std::string& section)
 {
-    Document doc = load(fileName_);
+    Document doc = loadForWriting(fileName_);
     const auto range = findSection(doc, section);
     if (!range)
         return;

@@ -1,10 +1,12 @@
 #include "Exception.h"
 #include "IniFile.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -158,6 +160,28 @@ TEST_F(IniFileTest, WriteFailuresAreReportedAndChangeNothing)
     EXPECT_THROW(ini.writeString("s]", "k", "v"), EIniFileException);
     EXPECT_THROW(ini.writeString("", "k", "v"), EIniFileException);
     EXPECT_EQ(readAll(path), "[s]\nk=v\n");
+}
+
+TEST_F(IniFileTest, DirectoryInPlaceOfTheFileReadsAsEmptyAndRefusesWrites)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("test.ini"));
+    TIniFile ini(path);
+    EXPECT_EQ(ini.readString("s", "k", "default"), "default");
+    EXPECT_EQ(ini.readInteger("s", "k", 7), 7);
+    EXPECT_FALSE(ini.sectionExists("s"));
+    EXPECT_TRUE(ini.readSections().empty());
+    const std::string message = "Unable to write to " + path;
+    for (const auto& write : std::vector<std::function<void()>>{
+             [&] { ini.writeString("s", "k", "v"); },
+             [&] { ini.deleteKey("s", "k"); },
+             [&] { ini.eraseSection("s"); }}) {
+        try {
+            write();
+            ADD_FAILURE() << "no error";
+        } catch (const EIniFileException& e) {
+            EXPECT_EQ(e.message(), message);
+        }
+    }
 }
 
 TEST_F(IniFileTest, DeleteKeyAndEraseSection)
