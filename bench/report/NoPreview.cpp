@@ -1,0 +1,2 @@
+// The benchmark's preview: returns at once.
+extern "C" __attribute__((visibility("default"))) void ShowForm() {}
