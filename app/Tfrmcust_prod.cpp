@@ -10,6 +10,7 @@
 #include "TbsSkinDateEdit.h"
 #include "TbsSkinEdit.h"
 #include "TbsSkinForms.h"
+#include "TbsSkinFrame.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -60,7 +61,9 @@ void Tfrmcust_prod::bsSkinButton2Click(QObject* /*Sender*/)
 
 void Tfrmcust_prod::skinMessage(int message, TbsSkinData* wParam, int /*lParam*/)
 {
-    // Until the window has a skinned frame of its own, it passes the messages on itself.
+    // The skinned frame passes the messages on to the controls; without one the window does.
+    if (findChild<TbsSkinFrame*>(QString(), Qt::FindDirectChildrenOnly))
+        return;
     RelaySkinMessageToControls(this, message, wParam);
 }
 
@@ -94,7 +97,7 @@ void Tfrmcust_prod::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // The upper panel keeps its height along the top; the lower one takes the rest of the
-    // client area (the whole window until a frame of its own takes margins from it).
+    // client area, inside the margins the skinned frame takes.
     alignChildren(this, contentsRect());
 }
 

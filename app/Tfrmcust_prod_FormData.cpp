@@ -19,6 +19,7 @@
 #include "TbsSkinData.h"
 #include "TbsSkinDateEdit.h"
 #include "TbsSkinEdit.h"
+#include "TbsSkinFrame.h"
 #include "TbsSkinGauge.h"
 #include "TbsSkinMemo.h"
 #include "TbsSkinScrollBar.h"  // TbsSkinMemo.h needs the complete type
@@ -181,6 +182,11 @@ void Tfrmcust_prod::readFormData(FormLoader& load)
 
     // The skin: the stored skin loads first, then the compressed one, which is the one in force.
     bsSkinData1 = load.add(new TbsSkinData(this), "bsSkinData1");
+    // The frame takes its skin data before the skins load, so it is built from the skin in force.
+    auto* bsSkinFrame1 = load.add(new TbsSkinFrame(this, this), "bsSkinFrame1");
+    bsSkinFrame1->setBorderIcons({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize,
+                                  TbsBorderIcon::biRollUp});
+    load.reference("bsSkinData1", [bsSkinFrame1](TComponent* c) { bsSkinFrame1->setSkinData(dynamic_cast<TbsSkinData*>(c)); });
     load.reference("bsStoredSkin1", [this](TComponent* c) { bsSkinData1->setStoredSkin(dynamic_cast<TbsStoredSkin*>(c)); });
     load.reference("bsCompressedStoredSkin1", [this](TComponent* c) {
         bsSkinData1->setCompressedStoredSkin(dynamic_cast<TbsCompressedStoredSkin*>(c));

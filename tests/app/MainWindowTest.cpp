@@ -231,8 +231,12 @@ TEST_F(MainWindow, ResizingKeepsTheUpperPanelsHeightAndStretchesTheGauge)
     window_->resize(500, 400);
     // The platform delivers the new size to a shown window as an event.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window_->bsSkinPanel1->width() != 378; }));
-    EXPECT_EQ(window_->bsSkinPanel1->geometry(), QRect(0, 0, 500, 219));
-    EXPECT_EQ(window_->bsSkinPanel2->geometry(), QRect(0, 219, 500, 181));
+    // The panels fill the client area the skinned frame leaves inside the window.
+    const QRect client = window_->contentsRect();
+    ASSERT_LT(client.width(), 500);
+    EXPECT_EQ(window_->bsSkinPanel1->geometry(), QRect(client.left(), client.top(), client.width(), 219));
+    EXPECT_EQ(window_->bsSkinPanel2->geometry(),
+              QRect(client.left(), client.top() + 219, client.width(), client.height() - 219));
     EXPECT_EQ(window_->bsSkinGauge1->geometry(), gauge.adjusted(0, 0, 500 - 378, 0));
     EXPECT_EQ(window_->CUST1->geometry(), cust1);
     EXPECT_EQ(window_->bsSkinButton1->geometry(), ok);
