@@ -29,6 +29,10 @@ Tfrmcust_prod::Tfrmcust_prod(QWidget* parent) : QWidget(parent), TComponent(null
         connectEvents();
         setTabOrder();
         load.finish([this] { FormCreate(); });
+        // The form data gives the size of the client area; the skinned frame's borders, known
+        // once the skin is in force, go around it.
+        resize(size().grownBy(contentsMargins()));
+        centreOnScreen();
     } catch (...) {
         // The destructor does not run for a window whose construction failed.
         TbsSkinForms::remove(this);

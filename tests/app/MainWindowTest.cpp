@@ -121,7 +121,8 @@ TEST_F(MainWindow, TheSectionsDatabaseReplacesTheStoredOne)
 TEST_F(MainWindow, WindowLayoutAndInitialValuesWithTheSkinInForce)
 {
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("客戶區間商品數量表"));
-    EXPECT_EQ(window_->size(), QSize(378, 273));
+    EXPECT_EQ(window_->contentsRect().size(), QSize(378, 273)) << "the skinned frame goes around the client area";
+    EXPECT_GT(window_->width(), 378);
     ASSERT_FALSE(window_->bsSkinData1->IsEmpty()) << "the skin loads while the window is created";
 
     EXPECT_EQ(window_->bsSkinPanel1->geometry(), QRect(0, 0, 378, 219));
@@ -227,6 +228,7 @@ TEST_F(MainWindow, ResizingKeepsTheUpperPanelsHeightAndStretchesTheGauge)
     const QRect cust1 = window_->CUST1->geometry();
     const QRect ok = window_->bsSkinButton1->geometry();
     const QRect remark = window_->DBMemo1->geometry();
+    const int widthBefore = window_->width();
 
     window_->resize(500, 400);
     // The platform delivers the new size to a shown window as an event.
@@ -237,7 +239,7 @@ TEST_F(MainWindow, ResizingKeepsTheUpperPanelsHeightAndStretchesTheGauge)
     EXPECT_EQ(window_->bsSkinPanel1->geometry(), QRect(client.left(), client.top(), client.width(), 219));
     EXPECT_EQ(window_->bsSkinPanel2->geometry(),
               QRect(client.left(), client.top() + 219, client.width(), client.height() - 219));
-    EXPECT_EQ(window_->bsSkinGauge1->geometry(), gauge.adjusted(0, 0, 500 - 378, 0));
+    EXPECT_EQ(window_->bsSkinGauge1->geometry(), gauge.adjusted(0, 0, 500 - widthBefore, 0));
     EXPECT_EQ(window_->CUST1->geometry(), cust1);
     EXPECT_EQ(window_->bsSkinButton1->geometry(), ok);
     EXPECT_EQ(window_->DBMemo1->geometry(), remark);
