@@ -433,7 +433,20 @@ void TbsSkinFrame::setHover(int index)
 
 void TbsSkinFrame::UpdateHover(QPoint p, bool inside)
 {
-    if (!isFormActive() || FObjects.empty())
+    if (!isFormActive())
+        return;
+    updateHoverAt(p, inside);
+}
+
+void TbsSkinFrame::activateForPress()
+{
+    if (!isFormActive())
+        FForm->activateWindow();
+}
+
+void TbsSkinFrame::updateHoverAt(QPoint p, bool inside)
+{
+    if (FObjects.empty())
         return;
     int index = -1;
     if (inside)
@@ -954,7 +967,8 @@ bool TbsSkinFrame::mousePress(QMouseEvent* e)
             FDrag = Drag::Resize;
         return true;
     }
-    UpdateHover(p, true);
+    activateForPress();
+    updateHoverAt(p, true);
     if (FHoverIndex >= 0) {
         FPressedIndex = FHoverIndex;
         FObjects[size_t(FPressedIndex)]->MouseDown(p.x(), p.y(), buttonOf(e->button()));
@@ -1059,7 +1073,8 @@ bool TbsSkinFrame::mouseDoubleClick(QMouseEvent* e)
         return false;
     if (e->button() != Qt::LeftButton)
         return true;
-    UpdateHover(p, true);
+    activateForPress();
+    updateHoverAt(p, true);
     if (FHoverIndex >= 0) {
         FPressedIndex = FHoverIndex;
         FObjects[size_t(FHoverIndex)]->MouseDown(p.x(), p.y(), TMouseButton::mbLeft);
@@ -1138,11 +1153,17 @@ bool TbsSkinFrame::eventFilter(QObject* watched, QEvent* event)
     case QEvent::WindowDeactivate:
         if (FMenu->Visible() && event->type() == QEvent::WindowDeactivate)
             FMenu->CloseAll();
-        for (auto& o : FObjects)
+        for (size_t i = 0; i < FObjects.size(); ++i) {
+            auto& o = FObjects[i];
+            // The activation that a press on a caption button brought arrives after the
+            // press: that button stays hovered, so that its release still runs it.
+            if (event->type() == QEvent::WindowActivate && int(i) == FPressedIndex)
+                continue;
             if (!dynamic_cast<TbsSkinCaptionObject*>(o.get())) {
                 o->Active = false;
                 o->setMorphProgress(0);
             }
+        }
         FForm->update();
         UpdateCaptionState(true);
         return false;

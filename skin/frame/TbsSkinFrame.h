@@ -163,6 +163,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The hover for a point regardless of activation: a press on an inactive window's frame
+    // comes before the activation that X11 delivers later.
+    void updateHoverAt(QPoint windowPoint, bool inside);
+    // The press that activates the window: the frame handles it as on an active window.
+    void activateForPress();
+
     void createSkinObjects();
     void CreateDefaultButtons();
     void clearObjects();

@@ -163,6 +163,26 @@ TEST_F(FrameWindow, SystemMenuButtonStaysPressedUntilTheMenuCloses)
     EXPECT_FALSE(sysButton->Pressed());
 }
 
+TEST_F(FrameWindow, ClickOnACaptionButtonOfAnInactiveWindowRunsIt)
+{
+    useSkin("stored");
+    QWidget other;
+    other.setGeometry(600, 100, 100, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.isActiveWindow(); }));
+    auto* maxButton = frame->objectByName("maxbutton");
+    ASSERT_NE(maxButton, nullptr);
+    const QPoint centre = maxButton->ObjectRect.toQRect().center();
+    // On X11 the activation the press brings arrives between the press and the release.
+    send(QEvent::MouseButtonPress, centre);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&form, &activate);
+    send(QEvent::MouseButtonRelease, centre);
+    EXPECT_EQ(frame->FrameState(), TbsFrameState::Maximized);
+}
+
 TEST_F(FrameWindow, MagneticDragSnapsAtFourPixelsNotAtFive)
 {
     useSkin("compressed");
