@@ -40,6 +40,44 @@ const TbsDataSkinStdButton* button(const TbsSkinData& skin, TbsStdCommand comman
     return nullptr;
 }
 
+// The pop-up window stretches its whole picture by the corner points, so that picture must be
+// the window alone: framed evenly around the items rect, and shared with no rect-cut image
+// (the menu items' pictures in it would show at the window's right edge).
+void checkPopupWindow(const TbsSkinData& skin)
+{
+    const TbsDataSkinPopupWindow& pw = skin.PopupWindowData();
+    const QImage* window = skin.ActivePicture(pw.WindowPictureIndex);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(pw.LeftTopPoint, (TbsPoint{4, 4}));
+    EXPECT_EQ(pw.RightBottomPoint, (TbsPoint{36, 36}));
+    EXPECT_EQ(pw.ItemsRect, (TbsRect{3, 3, 37, 37}));
+    EXPECT_EQ(window->width() - pw.RightTopPoint.X, pw.LeftTopPoint.X);
+    EXPECT_EQ(window->height() - pw.LeftBottomPoint.Y, pw.LeftTopPoint.Y);
+    EXPECT_EQ(window->width() - pw.ItemsRect.Right, pw.ItemsRect.Left);
+    EXPECT_EQ(window->height() - pw.ItemsRect.Bottom, pw.ItemsRect.Top);
+    for (const auto& o : skin.ObjectDataList())
+        EXPECT_NE(o->ActivePictureIndex, pw.WindowPictureIndex) << o->IDName;
+    for (const auto& c : skin.ControlDataList())
+        EXPECT_NE(c->PictureIndex, pw.WindowPictureIndex) << c->IDName;
+
+    const int i = skin.IndexOfObjectData("menuitem");
+    ASSERT_GE(i, 0);
+    auto* item = dynamic_cast<const TbsDataSkinMenuItem*>(skin.ObjectDataList()[std::size_t(i)].get());
+    ASSERT_TRUE(item);
+    const QImage* items = skin.ActivePicture(item->ActivePictureIndex);
+    ASSERT_NE(items, nullptr);
+    EXPECT_EQ(item->TextRect, (TbsRect{4, 2, 36, 18}));
+    for (const TbsRect& r : {item->SkinRect, item->ActiveSkinRect, item->DividerRect}) {
+        EXPECT_EQ(r.width(), 40);
+        EXPECT_TRUE(items->rect().contains(r.toQRect())) << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
+    }
+    EXPECT_EQ(item->SkinRect.height(), 20);
+    EXPECT_EQ(item->ActiveSkinRect.height(), 20);
+    EXPECT_EQ(item->DividerRect.height(), 4);
+    // The active item looks different from the normal one.
+    EXPECT_NE(items->copy(item->SkinRect.toQRect()), items->copy(item->ActiveSkinRect.toQRect()));
+}
+
 // Checks shared by both skins: the control sections the main window names.
 void checkControlSections(const TbsSkinData& skin)
 {
@@ -118,6 +156,7 @@ void checkControlSections(const TbsSkinData& skin)
     // The system menu's pop-up window and item.
     EXPECT_GE(skin.PopupWindowData().WindowPictureIndex, 0);
     EXPECT_GE(skin.IndexOfObjectData("menuitem"), 0);
+    checkPopupWindow(skin);
     for (auto command : {TbsStdCommand::cmClose, TbsStdCommand::cmMaximize, TbsStdCommand::cmMinimize,
                          TbsStdCommand::cmRollUp, TbsStdCommand::cmSysMenu})
         EXPECT_NE(button(skin, command), nullptr) << int(command);

@@ -99,10 +99,18 @@ void drawGlyph(QPainter& p, ButtonColumn column, const QRect& cell, const QColor
 
 } // namespace
 
-QImage captionButtons(const SkinTheme& t, int rowBackgroundTop)
+MenuItemRects menuItemRects(const SkinTheme& t)
+{
+    const int top = t.buttonSize * ButtonRows;
+    return {QRect(0, top, 40, 20), QRect(0, top + 20, 40, 20), QRect(0, top + 40, 40, 4)};
+}
+
+QImage captionButtonsAndMenuItems(const SkinTheme& t, int rowBackgroundTop)
 {
     const int s = t.buttonSize;
-    QImage image(s * ButtonColumns, s * ButtonRows, QImage::Format_RGB32);
+    const MenuItemRects items = menuItemRects(t);
+    QImage image(std::max(s * ButtonColumns, items.divider.right() + 1), items.divider.bottom() + 1, QImage::Format_RGB32);
+    image.fill(t.fieldFace);
     QPainter p(&image);
     for (int row = 0; row < ButtonRows; ++row) {
         for (int col = 0; col < ButtonColumns; ++col) {
@@ -130,6 +138,16 @@ QImage captionButtons(const SkinTheme& t, int rowBackgroundTop)
             drawGlyph(p, ButtonColumn(col), glyphCell, glyph);
         }
     }
+    // Menu items: normal, active, divider.
+    p.setBackground(t.fieldFace);
+    p.fillRect(items.normal, t.fieldFace);
+    softBox(p, items.active, t.accent, t.hotFace);
+    p.fillRect(items.divider, t.fieldFace);
+    const int x0 = items.divider.left() + 2, x1 = items.divider.right() - 2, y = items.divider.top() + 1;
+    p.setPen(t.controlBorder);
+    p.drawLine(x0, y, x1, y);
+    p.setPen(QColor(255, 255, 255));
+    p.drawLine(x0, y + 1, x1, y + 1);
     return image;
 }
 
@@ -312,25 +330,16 @@ QImage gauge(const SkinTheme& t)
     return image;
 }
 
-QImage popupAndMenuItems(const SkinTheme& t)
+QImage popupWindow(const SkinTheme& t)
 {
-    QImage image(80, 44, QImage::Format_RGB32);
+    QImage image(40, 40, QImage::Format_RGB32);
     QPainter p(&image);
+    // Border, light fill.
     p.fillRect(image.rect(), t.fieldFace);
-    // Window: border, light fill.
     p.setPen(t.controlBorder);
     p.drawRect(QRect(0, 0, 39, 39));
-    p.fillRect(QRect(1, 1, 38, 38), t.fieldFace);
     p.setPen(t.controlFace);
     p.drawRect(QRect(1, 1, 37, 37));
-    // Item normal (40,0,80,20), active (40,20,80,40), divider (40,40,80,44).
-    p.fillRect(QRect(40, 0, 40, 20), t.fieldFace);
-    softBox(p, QRect(40, 20, 40, 20), t.accent, t.hotFace);
-    p.fillRect(QRect(40, 40, 40, 4), t.fieldFace);
-    p.setPen(t.controlBorder);
-    p.drawLine(42, 41, 77, 41);
-    p.setPen(QColor(255, 255, 255));
-    p.drawLine(42, 42, 77, 42);
     return image;
 }
 

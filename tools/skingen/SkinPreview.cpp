@@ -51,7 +51,7 @@ QImage render(const std::string& path)
     skin.setCompressedStoredSkin(&stored);
 
     const int W = 420, H = 300, scale = 2;
-    QImage sheet(W + 40, H + 200, QImage::Format_RGB32);
+    QImage sheet(W + 40, H + 240, QImage::Format_RGB32);
     sheet.fill(QColor(200, 200, 200));
     QPainter p(&sheet);
 
@@ -167,6 +167,42 @@ QImage render(const std::string& path)
                                                   memo->RightBottomPoint.toQPoint(), 380, 60));
     p.setPen(fromSkin(memo->ActiveFontColor));
     p.drawText(client + QPoint(16, 160), QString::fromUtf8("備註"));
+
+    // The system menu: the pop-up window's whole picture stretched by its corner points, with
+    // a normal item, the active item, a divider and a disabled item in its items rect.
+    const TbsDataSkinPopupWindow& pw = skin.PopupWindowData();
+    const int mi = skin.IndexOfObjectData("menuitem");
+    const QImage* windowPic = skin.ActivePicture(pw.WindowPictureIndex);
+    const auto* item = mi < 0 ? nullptr : dynamic_cast<const TbsDataSkinMenuItem*>(skin.ObjectDataList()[std::size_t(mi)].get());
+    const QImage* itemPic = item ? skin.ActivePicture(item->ActivePictureIndex) : nullptr;
+    if (windowPic && item && itemPic) {
+        const int rows[4] = {0, 1, 2, 0}; // normal, active, divider, disabled
+        const int itemW = 150, itemsH = 3 * item->SkinRect.height() + item->DividerRect.height();
+        const QRect ir = qr(pw.ItemsRect);
+        const int menuW = itemW + ir.left() + (windowPic->width() - pw.ItemsRect.Right);
+        const int menuH = itemsH + ir.top() + (windowPic->height() - pw.ItemsRect.Bottom);
+        QImage menu = compose(*windowPic, windowPic->rect(), pw.LeftTopPoint.toQPoint(), pw.RightBottomPoint.toQPoint(),
+                              menuW, menuH);
+        QPainter m(&menu);
+        m.setFont(font);
+        int y = ir.top();
+        const char* const texts[4] = {"還原", "最小化", "", "最大化"};
+        for (int i = 0; i < 4; ++i) {
+            const TbsRect& r = rows[i] == 0 ? item->SkinRect : rows[i] == 1 ? item->ActiveSkinRect : item->DividerRect;
+            const int left = rows[i] == 2 ? item->DividerLeftOffset : item->ItemLeftOffset;
+            const int right = rows[i] == 2 ? item->DividerRightOffset : item->ItemRightOffset;
+            m.drawImage(QPoint(ir.left(), y), compose(*itemPic, qr(r), QPoint(left, 0), QPoint(r.width() - right, r.height()),
+                                                      itemW, r.height()));
+            if (rows[i] != 2) {
+                m.setPen(fromSkin(i == 3 ? item->UnEnabledFontColor : rows[i] == 1 ? item->ActiveFontColor : item->FontColor));
+                m.drawText(QRect(ir.left() + item->TextRect.Left, y + item->TextRect.Top, itemW - 8, item->TextRect.height()),
+                           Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(texts[i]));
+            }
+            y += r.height();
+        }
+        m.end();
+        p.drawImage(QPoint(W - menu.width(), H + 40), menu);
+    }
 
     // The raw pictures, enlarged.
     int x = 20;

@@ -146,13 +146,17 @@ void captionButton(SkinWriter& w, const SkinTheme& t, int column, bool inPicture
 void menuItemSection(SkinWriter& w, const SkinTheme& t)
 {
     w.section("menuitem");
-    w.key("activepictureindex", 5);
-    w.rect("skinrect", 40, 0, 80, 20);
-    w.rect("activeskinrect", 40, 20, 80, 40);
+    // The item pictures sit in picture 0 under the caption buttons; picture 5 is the pop-up
+    // window's alone, since the window stretches all of it.
+    const MenuItemRects items = menuItemRects(t);
+    auto rect = [&w](const char* key, const QRect& r) { w.rect(key, r.left(), r.top(), r.right() + 1, r.bottom() + 1); };
+    w.key("activepictureindex", 0);
+    rect("skinrect", items.normal);
+    rect("activeskinrect", items.active);
     w.key("morphing", 0);
     w.key("itemleftoffset", 2);
     w.key("itemrightoffset", 2);
-    w.rect("dividerrect", 40, 40, 80, 44);
+    rect("dividerrect", items.divider);
     w.key("dividerleftoffset", 2);
     w.key("dividerrightoffset", 2);
     w.rect("textrect", 4, 2, 36, 18);
@@ -288,12 +292,12 @@ void controlSections(SkinWriter& w, const SkinTheme& t)
 
 void writeCommonPictures(SkinWriter& w, const SkinTheme& t, int buttonRowTop)
 {
-    w.picture("buttons.bmp", toIndexed8(captionButtons(t, buttonRowTop)));
+    w.picture("buttons.bmp", toIndexed8(captionButtonsAndMenuItems(t, buttonRowTop)));
     w.picture("panel.bmp", toIndexed8(panelAndMemo(t)));
     w.picture("button.bmp", toIndexed8(pushButtons(t)));
     w.picture("edit.bmp", toIndexed8(edits(t)));
     w.picture("gauge.bmp", toIndexed8(gauge(t)));
-    w.picture("menu.bmp", toIndexed8(popupAndMenuItems(t)));
+    w.picture("menu.bmp", toIndexed8(popupWindow(t)));
 }
 
 void picturesSection(SkinWriter& w, bool withMask, int count)
