@@ -12,8 +12,10 @@ QApplication& lookupTestApp()
     static int argc = 1;
     static char name[] = "lookup_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: Qt's test input devices are torn down at exit and must not outlive
+    // the application object (ctest runs every test in a process of its own).
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 std::unique_ptr<TClientDataSet> memoryCustomers(int rows)
