@@ -94,6 +94,9 @@ TFrmgetdata::TFrmgetdata(QWidget* parent, TSQLConnection* connection) : QDialog(
 
 TFrmgetdata::~TFrmgetdata()
 {
+    // Destroying the child widgets moves the focus: the focus watcher must not run on a
+    // dialog whose own part is already gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     // The controls let go of the caller's data source before the search result goes.
     DBGrid1->setDataSource(nullptr);
     for (TDBSpeedButton* button : {dbSBtnFirst, dbSBtnLast, dbSBtnPrior, dbSBtnNext})
