@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ClientDataSet.h"
 #include "Clock.h"
+#include "ErrorReport.h"
 #include "Exception.h"
 #include "ExeDir.h"
 #include "Field.h"
@@ -51,6 +52,25 @@ void* loadPreviewLibrary()
     if (QFile::exists(QFile::decodeName(beside.c_str())))
         return dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL);
     return dlopen(ReportFiles::PreviewLibrary, RTLD_NOW | RTLD_LOCAL);
+}
+
+// The preview failed and so did the clean-up after it (typically because the server went
+// away): one error that tells both, the preview's first, so that the user learns of each.
+[[noreturn]] void rethrowBoth(const std::exception_ptr& previewError, const std::exception_ptr& cleanUpError)
+{
+    const ErrorReport::ErrorInfo preview = ErrorReport::describe(previewError);
+    if (preview.silent)
+        std::rethrow_exception(cleanUpError);
+    const std::string both
+        = ErrorReport::withHandlerPeriod(preview.message) + "\n" + ErrorReport::describe(cleanUpError).message;
+    try {
+        std::rethrow_exception(previewError);
+    } catch (Exception& error) {
+        error.setMessage(both);
+        throw;
+    } catch (...) {
+        throw Exception(both);
+    }
 }
 
 }
@@ -264,7 +284,7 @@ void ReportRun::showPreview()
     phase(ReportPhase::Preview);
     void* library = loadPreviewLibrary();
     // From here on the clean-up runs whatever happens; an error of the preview is passed on
-    // after it. An error of the clean-up itself takes its place.
+    // after it. When the clean-up fails too, the error tells both.
     std::exception_ptr previewError;
     try {
         if (!library)
@@ -275,7 +295,13 @@ void ReportRun::showPreview()
     } catch (...) {
         previewError = std::current_exception();
     }
-    cleanUp(library);
+    try {
+        cleanUp(library);
+    } catch (...) {
+        if (previewError)
+            rethrowBoth(previewError, std::current_exception());
+        throw;
+    }
     if (previewError)
         std::rethrow_exception(previewError);
 }

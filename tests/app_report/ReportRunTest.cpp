@@ -12,6 +12,9 @@
 #include "Field.h"
 #include "IniFile.h"
 #include "MessageBox.h"
+#include "ReportRun.h"
+#include "ReportRunObserver.h"
+#include "TcpRelay.h"
 #include "TbsSkinButton.h"
 #include "TbsSkinDateEdit.h"
 #include "TbsSkinEdit.h"
@@ -166,7 +169,11 @@ protected:
         form_->bsSkinButton1->Click();
     }
 
-    std::string tableName() const { return "TMP_" + clock_.toString("HHmmss").toStdString(); }
+    // The report table of the last run, or of the run `runsBack` runs before it.
+    std::string tableName(int runsBack = 0) const
+    {
+        return "TMP_" + clock_.addSecs(runsBack).toString("HHmmss").toStdString();
+    }
 
     bool tableExists(const std::string& name)
     {
@@ -519,6 +526,129 @@ TEST_P(ReportRunEmbeddedTest, HandoffIniThatCannotBeWrittenStopsTheRunBeforeTheF
 }
 
 INSTANTIATE_TEST_SUITE_P(Embedded, ReportRunEmbeddedTest, ::testing::Values(Engine::Embedded),
+                         [](const auto& info) { return std::string(engineName(info.param)); });
+
+// The server goes away in the middle of a run: the program's connection goes through a relay
+// that drops every connection when the run reaches a chosen phase. The test's own connection
+// goes to the server directly and sees what the run left behind.
+class ReportRunServerLossTest : public ReportRunTest {
+protected:
+    void SetUp() override
+    {
+        ReportRunTest::SetUp();
+        if (IsSkipped())
+            return;
+        relay_ = std::make_unique<TcpRelay>(findTestServer()->host, 3050);
+        // "host:path" becomes "host/port:path".
+        const size_t colon = database_.find(':');
+        const std::string relayed = database_.substr(0, colon) + "/" + std::to_string(relay_->port()) + database_.substr(colon);
+        const auto server = findTestServer();
+        env_->writeConnection(relayed, server->user, server->password);
+    }
+
+    void TearDown() override
+    {
+        form_.reset();
+        run_.reset();
+        relay_.reset();
+        ReportRunTest::TearDown();
+    }
+
+    // Drops every connection of the relay when the run reaches `phase`.
+    class CutAt : public ReportRunObserver {
+    public:
+        CutAt(TcpRelay& relay, ReportPhase phase) : relay_(relay), phase_(phase) {}
+        void phaseStarted(ReportPhase phase) override
+        {
+            if (phase == phase_ && !done) {
+                relay_.cutAll();
+                done = true;
+            }
+        }
+        bool done = false;
+
+    private:
+        TcpRelay& relay_;
+        ReportPhase phase_;
+    };
+
+    // A window whose OK runs a report run that this test observes, through the button's own
+    // click and error report.
+    Tfrmcust_prod& observedForm(ReportRunObserver& observer)
+    {
+        newForm();
+        run_ = std::make_unique<ReportRun>(*form_);
+        run_->setObserver(&observer);
+        form_->bsSkinButton1->OnClick = [this](QObject*) { run_->run(); };
+        return *form_;
+    }
+
+    std::unique_ptr<TcpRelay> relay_;
+    std::unique_ptr<ReportRun> run_;
+};
+
+TEST_P(ReportRunServerLossTest, ServerGoneDuringTheRunGivesAMessageAndLeavesOnlyWhatAFailedRunLeaves)
+{
+    insertFixture(*db_, shopFixture());
+    struct Case {
+        const char* what;
+        ReportPhase cutAt;
+        const char* plugin;
+        int gauge;
+        bool handoffFiles;   // written before the server went away
+        bool previewCalled;
+        const char* alsoShown;  // an earlier error of the run that must not be lost
+    };
+    const Case cases[] = {
+        {"before the return merge", ReportPhase::MergeReturns, REPORT_TEST_PREVIEW, 3, false, false, nullptr},
+        {"before the result fetch", ReportPhase::ResultFetch, REPORT_TEST_PREVIEW, 9, false, false, nullptr},
+        {"during the preview: the clean-up fails", ReportPhase::CleanUp, REPORT_TEST_PREVIEW, 5, true, true, nullptr},
+        {"preview missing, then the clean-up fails", ReportPhase::Preview, nullptr, 5, true, false,
+         "Unable to Load DLL.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        usePlugin(c.plugin);
+        std::filesystem::remove(env_->path("showform.log"));
+        std::filesystem::remove(env_->path("rpttemp.ini"));
+        env_->writeFile("temp.cds", "old");
+        env_->writeFile("temp2.cds", "old");
+        CutAt cut(*relay_, c.cutAt);
+        observedForm(cut);
+        runReport("", "", "2024/01/01", "2024/12/31");
+
+        ASSERT_TRUE(cut.done);
+        ASSERT_EQ(shownMessages_.size(), 1u);
+        const std::string message = lastMessage();
+        EXPECT_NE(message.find("connection"), std::string::npos) << "says what went wrong: " << message;
+        if (c.alsoShown) {
+            EXPECT_EQ(message.rfind(c.alsoShown, 0), 0u) << "the preview's error comes first: " << message;
+        }
+        EXPECT_TRUE(form_->isVisible());
+        EXPECT_EQ(form_->bsSkinGauge1->Value(), c.gauge);
+        EXPECT_TRUE(tableExists(tableName())) << "a run that cannot reach the server cannot drop its table";
+        EXPECT_EQ(reportTablesLeft(), 1);
+        EXPECT_EQ(fileExists(env_->path("temp.cds")), c.handoffFiles);
+        EXPECT_EQ(fileExists(env_->path("temp2.cds")), c.handoffFiles);
+        EXPECT_EQ(fileExists(env_->path("rpttemp.ini")), c.handoffFiles);
+        EXPECT_EQ(previewCalls().size(), c.previewCalled ? 1u : 0u);
+
+        // OK again, with the server reachable again: the connection that was lost stays lost,
+        // and every run says so instead of failing in some other way.
+        const int connectionsBefore = relay_->connectionsAccepted();
+        runReport("", "", "2024/01/01", "2024/12/31");
+        ASSERT_EQ(shownMessages_.size(), 1u);
+        EXPECT_NE(lastMessage().find("connection"), std::string::npos) << lastMessage();
+        EXPECT_TRUE(form_->isVisible());
+        EXPECT_EQ(form_->bsSkinGauge1->Value(), 0) << "stopped before the table was made";
+        EXPECT_FALSE(tableExists(tableName()));
+        EXPECT_EQ(relay_->connectionsAccepted(), connectionsBefore) << "no new connection is made";
+
+        db_->execute("DROP TABLE " + tableName(-1), {});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Server, ReportRunServerLossTest, ::testing::Values(Engine::Server),
                          [](const auto& info) { return std::string(engineName(info.param)); });
 
 }

@@ -1,0 +1,58 @@
+#pragma once
+// A loopback TCP relay for making a database server go away in the middle of a run without
+// touching the server itself: it listens on a free port of 127.0.0.1 and forwards each
+// connection to the target, on a thread of its own (the run under test holds the test's
+// thread until it ends). cutAll() closes every relayed connection at once, on both sides, as a
+// server that crashed or a network that dropped would; connections made after it are relayed
+// again, as when the server is back.
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class TcpRelay {
+public:
+    TcpRelay(std::string targetHost, std::uint16_t targetPort);
+    ~TcpRelay();
+
+    TcpRelay(const TcpRelay&) = delete;
+    TcpRelay& operator=(const TcpRelay&) = delete;
+
+    std::uint16_t port() const { return port_; }
+
+    // Closes every connection relayed so far; returns once they are closed. Any thread.
+    void cutAll();
+
+    int connectionsAccepted() const;
+    int connectionsCut() const;
+
+private:
+    struct Pair {
+        int client = -1;
+        int server = -1;
+    };
+
+    void loop();
+    void acceptOne();
+    // Moves what one side has to the other; false when either side is done.
+    bool forward(int from, int to);
+    void closePair(Pair& pair);
+
+    std::string targetHost_;
+    std::uint16_t targetPort_;
+    int listener_ = -1;
+    int wakeRead_ = -1, wakeWrite_ = -1;
+    std::uint16_t port_ = 0;
+    std::vector<Pair> pairs_;  // the relay thread's own
+
+    mutable std::mutex mutex_;
+    std::condition_variable cutDone_;
+    bool cutWanted_ = false;
+    bool stopWanted_ = false;
+    int accepted_ = 0;
+    int cut_ = 0;
+    std::thread thread_;
+};
