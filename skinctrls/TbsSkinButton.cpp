@@ -18,7 +18,14 @@ TbsSkinButton::TbsSkinButton(QWidget* parent, TComponent* owner) : TbsSkinCustom
     connect(qApp, &QApplication::focusChanged, this, &TbsSkinButton::onFocusChanged);
 }
 
-TbsSkinButton::~TbsSkinButton() = default;
+TbsSkinButton::~TbsSkinButton()
+{
+    // Destroying the base QWidget moves the focus and may deliver the window's events: neither
+    // may reach the button's own handlers once its own part is gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    if (FWatchedWindow)
+        FWatchedWindow->removeEventFilter(this);
+}
 
 bool TbsSkinButton::isFocused() const
 {

@@ -7,6 +7,7 @@
 #include "TbsSkinCustomControl.h"
 
 #include <QImage>
+#include <QPointer>
 #include <memory>
 
 class QTimer;
@@ -119,5 +120,6 @@ private:
     double FMorphFactor = 0.0;
     std::unique_ptr<QTimer> FRepeatTimer;
     std::unique_ptr<QTimer> FMorphTimer;
-    QWidget* FWatchedWindow = nullptr;
+    // The window may go before the button (a button taken out of its window).
+    QPointer<QWidget> FWatchedWindow;
 };
