@@ -157,11 +157,3 @@ std::unique_ptr<TSQLConnection> DbTestEnvironment::connect(const std::string& da
     connection->open();
     return connection;
 }
-
-// Under LeakSanitizer: the client library keeps caches and thread data for the life of the
-// process on purpose (it is never unloaded), and they show up as leaks at exit. Only its own
-// allocations are suppressed; leaks of ours are still reported.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfbclient.so\nleak:libEngine12.so\n";
-}

@@ -155,6 +155,48 @@ TEST_F(Query, ParametersFollowTheText)
     }
 }
 
+// A double goes to the server as a double; where the server types the parameter as an integer
+// or a scaled number (from the column it is stored in or compared with) the server rounds it,
+// half away from zero, instead of cutting the fraction off.
+TEST_F(Query, DoubleParameterIsRoundedToTheServersType)
+{
+    struct Case {
+        double value;
+        const char* asInteger;
+        const char* asNumeric2;
+    };
+    // A scaled number reads back as a double, shown without trailing zeros.
+    const Case cases[] = {{2.0, "2", "2"},      {2.4, "2", "2.4"},     {2.5, "3", "2.5"},
+                          {-2.5, "-3", "-2.5"},  {0.49, "0", "0.49"},   {12.345, "12", "12.35"},
+                          {-12.345, "-12", "-12.35"}, {1e9, "1000000000", "1000000000"}};
+    int row = 0;
+    for (const Case& c : cases) {
+        const std::string id = "P" + std::to_string(++row);
+        query_.close();
+        query_.sql().clear();
+        query_.sql().add("INSERT INTO CUSTOMER (CUST_ID, N, AMOUNT) VALUES (:ID, :N, :AMOUNT)");
+        query_.paramByName("ID").setAsString(id);
+        query_.paramByName("N").setAsFloat(c.value);
+        query_.paramByName("AMOUNT").setAsFloat(c.value);
+        query_.execSQL();
+
+        open({"SELECT N FROM CUSTOMER WHERE CUST_ID = '" + id + "'"});
+        EXPECT_EQ(query_.firstColumnText(), c.asInteger) << c.value;
+        open({"SELECT AMOUNT FROM CUSTOMER WHERE CUST_ID = '" + id + "'"});
+        EXPECT_EQ(query_.firstColumnText(), c.asNumeric2) << c.value;
+    }
+
+    // Compared with an integer column: 6.5 is taken as 7, 7.5 as 8.
+    for (const auto& [value, found] : {std::pair{6.5, true}, std::pair{7.4, true}, std::pair{7.5, false}}) {
+        query_.close();
+        query_.sql().clear();
+        query_.sql().add("SELECT CUST_ID FROM CUSTOMER WHERE N = :N AND CUST_ID = 'C002'");
+        query_.paramByName("N").setAsFloat(value);
+        query_.open();
+        EXPECT_EQ(!query_.isEmpty(), found) << value;
+    }
+}
+
 TEST_F(Query, Big5PassesByteForByte)
 {
     // 功 (A5 5C) and 許 (B3 5C) end in the byte of a backslash; 客戶 is A B C8 E1 A4 E1.
