@@ -3,7 +3,7 @@
 #include "FontMapper.h"
 #include "FrameBorderPieces.h"
 #include "SkinCompose.h"
-#include "SkinControlRelay.h"
+#include "SkinControlsRelay.h"
 #include "SkinObjectData.h"
 #include "SystemColors.h"
 #include "TbsEffectBmp.h"
@@ -790,12 +790,12 @@ void TbsSkinFrame::skinMessage(int message, TbsSkinData* wParam, int /*lParam*/)
             FMorphTimer.stop();
             clearObjects();
         }
-        relaySkinChangeToControls(FForm, message, wParam);
+        RelaySkinMessageToControls(FForm, message, wParam);
         break;
     case SKM_CHANGE:
         if (wParam && wParam == FSkinData)
             RebuildFrame();
-        relaySkinChangeToControls(FForm, message, wParam);
+        RelaySkinMessageToControls(FForm, message, wParam);
         break;
     case WM_CLOSESKINMENU: menuClosed(); break;
     default: break;
