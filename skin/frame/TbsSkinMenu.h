@@ -40,6 +40,7 @@ public:
     void openSubmenu(int level, TbsSkinMenuItem* item);
     void startSubmenuTimer(TbsSkinPopupWindow* window, TbsSkinMenuItem* item);
     void stopSubmenuTimer(const TbsSkinMenuItem* item = nullptr);
+    bool submenuTimerPendingFor(const TbsSkinMenuItem* item) const { return FSubmenuTimer.isActive() && FSubmenuItem == item; }
     QTimer& SubmenuTimer() { return FSubmenuTimer; }
 
     QRect workArea() const { return FWorkArea; }

@@ -202,8 +202,14 @@ void TbsSkinPopupWindow::leaveItem(int index)
 
 void TbsSkinPopupWindow::setActive(int index, bool byMouse)
 {
-    if (index == FActiveIndex && index >= 0 && FItems[size_t(index)]->Active)
+    if (index == FActiveIndex && index >= 0 && FItems[size_t(index)]->Active) {
+        // An item highlighted on opening or by a key opens its submenu when the mouse rests
+        // on it, as one entered by the mouse does.
+        TbsSkinMenuItem& item = *FItems[size_t(index)];
+        if (byMouse && !item.Down && !item.Entry->Items.empty() && !FMenu->submenuTimerPendingFor(&item))
+            FMenu->startSubmenuTimer(this, &item);
         return;
+    }
     const int level = FMenu->indexOf(this);
     if (FActiveIndex != -1 && FActiveIndex != index)
         leaveItem(FActiveIndex);
@@ -236,11 +242,13 @@ void TbsSkinPopupWindow::trackMouse(QPoint local)
     if (local == FLastMouse)
         return;
     FLastMouse = local;
-    if (!rect().contains(local))
-        return;
+    const bool inside = rect().contains(local);
     if (FScroll) {
-        const int direction = upArrowRect().containsExclusive(local) ? -1
-                              : downArrowRect().containsExclusive(local) ? 1 : 0;
+        // Leaving the window leaves the arrow areas too.
+        const int direction = !inside                                     ? 0
+                              : upArrowRect().containsExclusive(local)   ? -1
+                              : downArrowRect().containsExclusive(local) ? 1
+                                                                         : 0;
         if (direction != FScrollDirection) {
             FScrollDirection = direction;
             if (direction != 0)
@@ -252,6 +260,8 @@ void TbsSkinPopupWindow::trackMouse(QPoint local)
         if (direction != 0)
             return;
     }
+    if (!inside)
+        return;
     const int index = itemAt(local);
     if (index < 0)
         return;

@@ -1,9 +1,11 @@
 // The frame on a real (offscreen) window: mask, window states, the system menu, hover and morph
 // timers. The work area is injected, as the offscreen screen's available area is the screen.
 #include "SkinFixtures.h"
+#include "SkinMessages.h"
 #include "TbsSkinButtonObject.h"
 #include "TbsSkinFrame.h"
 #include "TbsSkinMenu.h"
+#include "TbsSkinPanel.h"
 #include "TbsSkinPopupWindow.h"
 
 #include <QApplication>
@@ -242,6 +244,28 @@ TEST_F(FrameWindow, UnskinnedFrameHasFiveDefaultButtons)
     EXPECT_EQ(frame->ObjectList()[0]->ObjectRect, SkinRect(280, 4, 297, 21));
     EXPECT_EQ(form.contentsRect(), QRect(3, 22, 294, 195));
     EXPECT_EQ(frame->HitTest({1, 1}), HTTOPLEFT);
+}
+
+TEST_F(FrameWindow, SkinChangesReachTheSkinnedControlsThatUseThatSkin)
+{
+    TbsSkinData* skin = skins::load(&form, "compressed");
+    TbsSkinData* otherSkin = skins::load(&form, "stored");
+    auto* panel = new TbsSkinPanel(&form, &form);
+    panel->setSkinData(skin);
+    auto* otherPanel = new TbsSkinPanel(&form, &form);
+    otherPanel->setSkinData(otherSkin);
+    frame->setSkinData(skin);
+    ASSERT_TRUE(panel->isSkinned());
+    ASSERT_TRUE(otherPanel->isSkinned());
+
+    // The form here has no receiver of its own: what reaches the controls comes through the frame.
+    skin->NotifyForms(SKM_BEFORECHANGE);
+    EXPECT_FALSE(frame->IsSkinned());
+    EXPECT_FALSE(panel->isSkinned());
+    EXPECT_TRUE(otherPanel->isSkinned());
+    skin->NotifyForms(SKM_CHANGE);
+    EXPECT_TRUE(frame->IsSkinned());
+    EXPECT_TRUE(panel->isSkinned());
 }
 
 }

@@ -1,8 +1,7 @@
-// One QApplication for the widget tests (offscreen platform, no input method module).
+// One QApplication for the widget tests (offscreen platform, no input method module). It is
+// never destroyed: Qt's test input devices are torn down at exit and must not outlive it.
 #include <QApplication>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -15,12 +14,8 @@ public:
         static int argc = 1;
         static char name[] = "skinframe_tests";
         static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
+        new QApplication(argc, argv);
     }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
 };
 
 const auto* const registered = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
