@@ -1,14 +1,13 @@
 #include "MorphBlend.h"
 
-#include <QPainter>
+#include "TbsEffectBmp.h"
 
-QImage morphBlend(const QImage& a, const QImage& b, double k, int /*morphKind*/)
+QImage morphBlend(const QImage& a, const QImage& b, double k, int morphKind)
 {
     if (a.size() != b.size())
         return a;
-    QImage out = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&out);
-    p.setOpacity(std::clamp(k, 0.0, 1.0));
-    p.drawImage(0, 0, b);
-    return out;
+    TbsEffectBmp blended(a);
+    // Numbers the skin does not know blend like "mkdefault", as the skin reader maps them.
+    blended.Morph(static_cast<TbsMorphKind>(morphKind), TbsEffectBmp(b), k);
+    return blended.toImage();
 }

@@ -1,5 +1,8 @@
-// The button's fade between its normal and hot image: tick counts of the 20 ms timer.
+// The button's fade between its normal and hot image: tick counts of the 20 ms timer, and the
+// skin's transition of each morph kind in the painted mid-fade image.
 #include "FixtureSkin.h"
+#include "MorphBlend.h"
+#include "TbsEffectBmp.h"
 #include "TbsSkinButton.h"
 
 #include <QEnterEvent>
@@ -9,7 +12,7 @@
 TEST(ButtonMorph, FadeInTakesTwelveTicksAndFadeOutEleven)
 {
     struct Form : TComponent {
-        TbsSkinData* skin = fixture::loadSkin(this, fixture::skinText("morphing=1\r\nmorphkind=0\r\n"));
+        TbsSkinData* skin = fixture::loadSkin(this, fixture::skinText("morphing=1\r\nmorphkind=mkdefault\r\n"));
     } form;
     QWidget window;
     TbsSkinButton button(&window, &form);
@@ -23,8 +26,9 @@ TEST(ButtonMorph, FadeInTakesTwelveTicksAndFadeOutEleven)
     while (button.morphTimerActive() && ticks < 50) {
         button.MorphTimerTick();
         ++ticks;
-        if (ticks == 11)
+        if (ticks == 11) {
             EXPECT_GT(button.MorphFactor(), 1.0);  // 1.0999..., already shown as the hot image
+        }
     }
     EXPECT_EQ(ticks, 12);
     EXPECT_EQ(button.MorphFactor(), 1.0);
@@ -38,4 +42,68 @@ TEST(ButtonMorph, FadeInTakesTwelveTicksAndFadeOutEleven)
     }
     EXPECT_EQ(button.MorphFactor(), 0.0);
     EXPECT_EQ(ticks, 12);
+}
+
+namespace {
+
+QImage painted(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+}  // namespace
+
+// The hot image comes from another place of the picture than the normal one, so every kind
+// gives a mid-fade image of its own.
+TEST(ButtonMorph, MidFadeImageIsTheSkinsTransitionOfTheMorphKind)
+{
+    const struct {
+        const char* word;
+        TbsMorphKind kind;
+    } kinds[] = {{"mkdefault", TbsMorphKind::mkDefault},
+                 {"mkgradient", TbsMorphKind::mkGradient},
+                 {"mkleftgradient", TbsMorphKind::mkLeftGradient},
+                 {"mkleftslide", TbsMorphKind::mkLeftSlide},
+                 {"mkpush", TbsMorphKind::mkPush}};
+    for (const auto& c : kinds) {
+        SCOPED_TRACE(c.word);
+        struct Form : TComponent {
+            explicit Form(const std::string& word)
+                : skin(fixture::loadSkin(this, fixture::skinText("morphing=1\r\nmorphkind=" + word
+                                                                 + "\r\nactiveskinrect=100,0,124,21\r\n")))
+            {
+            }
+            TbsSkinData* skin;
+        } form(c.word);
+        QWidget window;
+        TbsSkinButton button(&window, &form);
+        button.setSkinData(form.skin);
+        window.show();
+        const QImage normal = painted(button);
+
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(&button, &enter);
+        for (int i = 0; i < 4; ++i)
+            button.MorphTimerTick();
+        const double k = button.MorphFactor();
+        ASSERT_GT(k, 0.0);
+        ASSERT_LT(k, 1.0);
+        const QImage mid = painted(button);
+        while (button.morphTimerActive())
+            button.MorphTimerTick();
+        const QImage hot = painted(button);
+        ASSERT_NE(normal, hot);
+
+        TbsEffectBmp expected(normal);
+        expected.Morph(c.kind, TbsEffectBmp(hot), k);
+        EXPECT_EQ(mid, expected.toImage());
+        EXPECT_NE(mid, normal);
+        EXPECT_NE(mid, hot);
+    }
+}
+
+TEST(ButtonMorph, ImagesOfDifferentSizesLeaveTheNormalImage)
+{
+    QImage a(6, 4, QImage::Format_RGB32), b(7, 4, QImage::Format_RGB32);
+    a.fill(qRgb(10, 20, 30));
+    b.fill(qRgb(200, 100, 50));
+    for (int kind : {0, 1, 6})
+        EXPECT_EQ(morphBlend(a, b, 0.5, kind), a) << kind;
 }
