@@ -169,11 +169,7 @@ protected:
         form_->bsSkinButton1->Click();
     }
 
-    // The report table of the last run, or of the run `runsBack` runs before it.
-    std::string tableName(int runsBack = 0) const
-    {
-        return "TMP_" + clock_.addSecs(runsBack).toString("HHmmss").toStdString();
-    }
+    std::string tableName() const { return "TMP_" + clock_.toString("HHmmss").toStdString(); }
 
     bool tableExists(const std::string& name)
     {
@@ -554,22 +550,27 @@ protected:
         ReportRunTest::TearDown();
     }
 
-    // Drops every connection of the relay when the run reaches `phase`.
+    // Drops every connection of the relay when the run reaches `phase`, or, with `packets`,
+    // once that many more client packets have gone through (inside the phase's statements).
     class CutAt : public ReportRunObserver {
     public:
-        CutAt(TcpRelay& relay, ReportPhase phase) : relay_(relay), phase_(phase) {}
+        CutAt(TcpRelay& relay, ReportPhase phase, int packets) : relay_(relay), phase_(phase), packets_(packets) {}
         void phaseStarted(ReportPhase phase) override
         {
-            if (phase == phase_ && !done) {
+            if (phase != phase_ || armed)
+                return;
+            armed = true;
+            if (packets_ == 0)
                 relay_.cutAll();
-                done = true;
-            }
+            else
+                relay_.cutAfterClientPackets(packets_);
         }
-        bool done = false;
+        bool armed = false;
 
     private:
         TcpRelay& relay_;
         ReportPhase phase_;
+        int packets_;
     };
 
     // A window whose OK runs a report run that this test observes, through the button's own
@@ -593,6 +594,7 @@ TEST_P(ReportRunServerLossTest, ServerGoneDuringTheRunGivesAMessageAndLeavesOnly
     struct Case {
         const char* what;
         ReportPhase cutAt;
+        int afterPackets;
         const char* plugin;
         int gauge;
         bool handoffFiles;   // written before the server went away
@@ -600,10 +602,17 @@ TEST_P(ReportRunServerLossTest, ServerGoneDuringTheRunGivesAMessageAndLeavesOnly
         const char* alsoShown;  // an earlier error of the run that must not be lost
     };
     const Case cases[] = {
-        {"before the return merge", ReportPhase::MergeReturns, REPORT_TEST_PREVIEW, 3, false, false, nullptr},
-        {"before the result fetch", ReportPhase::ResultFetch, REPORT_TEST_PREVIEW, 9, false, false, nullptr},
-        {"during the preview: the clean-up fails", ReportPhase::CleanUp, REPORT_TEST_PREVIEW, 5, true, true, nullptr},
-        {"preview missing, then the clean-up fails", ReportPhase::Preview, nullptr, 5, true, false,
+        {"before the return merge", ReportPhase::MergeReturns, 0, REPORT_TEST_PREVIEW, 3, false, false, nullptr},
+        // Inside the merge's statements: with a transaction started, a statement prepared,
+        // rows being fetched.
+        {"in the merge, 1 packet on", ReportPhase::MergeReturns, 1, REPORT_TEST_PREVIEW, 3, false, false, nullptr},
+        {"in the merge, 2 packets on", ReportPhase::MergeReturns, 2, REPORT_TEST_PREVIEW, 3, false, false, nullptr},
+        {"in the merge, 3 packets on", ReportPhase::MergeReturns, 3, REPORT_TEST_PREVIEW, 3, false, false, nullptr},
+        {"in the merge, 5 packets on", ReportPhase::MergeReturns, 5, REPORT_TEST_PREVIEW, 3, false, false, nullptr},
+        {"in the merge, 8 packets on", ReportPhase::MergeReturns, 8, REPORT_TEST_PREVIEW, 3, false, false, nullptr},
+        {"before the result fetch", ReportPhase::ResultFetch, 0, REPORT_TEST_PREVIEW, 9, false, false, nullptr},
+        {"during the preview: the clean-up fails", ReportPhase::CleanUp, 0, REPORT_TEST_PREVIEW, 5, true, true, nullptr},
+        {"preview missing, then the clean-up fails", ReportPhase::Preview, 0, nullptr, 5, true, false,
          "Unable to Load DLL.\n"},
     };
     for (const Case& c : cases) {
@@ -613,11 +622,14 @@ TEST_P(ReportRunServerLossTest, ServerGoneDuringTheRunGivesAMessageAndLeavesOnly
         std::filesystem::remove(env_->path("rpttemp.ini"));
         env_->writeFile("temp.cds", "old");
         env_->writeFile("temp2.cds", "old");
-        CutAt cut(*relay_, c.cutAt);
+        CutAt cut(*relay_, c.cutAt, c.afterPackets);
         observedForm(cut);
+        const int tablesBefore = reportTablesLeft();
+        const int cutBefore = relay_->connectionsCut();
         runReport("", "", "2024/01/01", "2024/12/31");
 
-        ASSERT_TRUE(cut.done);
+        ASSERT_TRUE(cut.armed);
+        ASSERT_GT(relay_->connectionsCut(), cutBefore) << "the run ended before the server went away";
         ASSERT_EQ(shownMessages_.size(), 1u);
         const std::string message = lastMessage();
         EXPECT_NE(message.find("connection"), std::string::npos) << "says what went wrong: " << message;
@@ -627,7 +639,7 @@ TEST_P(ReportRunServerLossTest, ServerGoneDuringTheRunGivesAMessageAndLeavesOnly
         EXPECT_TRUE(form_->isVisible());
         EXPECT_EQ(form_->bsSkinGauge1->Value(), c.gauge);
         EXPECT_TRUE(tableExists(tableName())) << "a run that cannot reach the server cannot drop its table";
-        EXPECT_EQ(reportTablesLeft(), 1);
+        EXPECT_EQ(reportTablesLeft(), tablesBefore + 1);
         EXPECT_EQ(fileExists(env_->path("temp.cds")), c.handoffFiles);
         EXPECT_EQ(fileExists(env_->path("temp2.cds")), c.handoffFiles);
         EXPECT_EQ(fileExists(env_->path("rpttemp.ini")), c.handoffFiles);
@@ -641,10 +653,8 @@ TEST_P(ReportRunServerLossTest, ServerGoneDuringTheRunGivesAMessageAndLeavesOnly
         EXPECT_NE(lastMessage().find("connection"), std::string::npos) << lastMessage();
         EXPECT_TRUE(form_->isVisible());
         EXPECT_EQ(form_->bsSkinGauge1->Value(), 0) << "stopped before the table was made";
-        EXPECT_FALSE(tableExists(tableName()));
+        EXPECT_EQ(reportTablesLeft(), tablesBefore + 1);
         EXPECT_EQ(relay_->connectionsAccepted(), connectionsBefore) << "no new connection is made";
-
-        db_->execute("DROP TABLE " + tableName(-1), {});
     }
 }
 

@@ -84,6 +84,12 @@ void TcpRelay::cutAll()
     cutDone_.wait(lock, [this] { return !cutWanted_; });
 }
 
+void TcpRelay::cutAfterClientPackets(int packets)
+{
+    std::lock_guard lock(mutex_);
+    packetsBeforeCut_ = packets;
+}
+
 int TcpRelay::connectionsAccepted() const
 {
     std::lock_guard lock(mutex_);
@@ -119,24 +125,33 @@ void TcpRelay::loop()
                 return;
             }
             if (cutWanted_) {
-                for (Pair& pair : pairs_) {
-                    resetFd(pair.client);
-                    resetFd(pair.server);
-                    ++cut_;
-                }
-                pairs_.clear();
+                resetAll();
                 cutWanted_ = false;
                 cutDone_.notify_all();
                 continue;  // the poll set named the closed descriptors
             }
         }
+        // Only the pairs that were polled have results; one accepted now joins afterwards.
+        const size_t polled = pairs_.size();
         if (fds[1].revents & POLLIN)
             acceptOne();
         std::vector<Pair> alive;
-        for (size_t i = 0; i < pairs_.size(); ++i) {
+        bool cut = false;
+        for (size_t i = 0; i < polled && !cut; ++i) {
             Pair& pair = pairs_[i];
             const short fromClient = fds[2 + 2 * i].revents, fromServer = fds[3 + 2 * i].revents;
             bool open = true;
+            if (fromClient) {
+                std::lock_guard lock(mutex_);
+                if (packetsBeforeCut_ == 0) {
+                    packetsBeforeCut_ = -1;
+                    resetAll();
+                    cut = true;
+                    continue;
+                }
+                if (packetsBeforeCut_ > 0)
+                    --packetsBeforeCut_;
+            }
             if (fromClient)
                 open = forward(pair.client, pair.server);
             if (open && fromServer)
@@ -146,6 +161,9 @@ void TcpRelay::loop()
             else
                 closePair(pair);
         }
+        if (cut)
+            continue;  // every pair is gone
+        alive.insert(alive.end(), pairs_.begin() + std::ptrdiff_t(polled), pairs_.end());
         pairs_ = std::move(alive);
     }
 }
@@ -183,6 +201,17 @@ bool TcpRelay::forward(int from, int to)
         sent += n;
     }
     return true;
+}
+
+// With the lock held.
+void TcpRelay::resetAll()
+{
+    for (Pair& pair : pairs_) {
+        resetFd(pair.client);
+        resetFd(pair.server);
+        ++cut_;
+    }
+    pairs_.clear();
 }
 
 void TcpRelay::closePair(Pair& pair)

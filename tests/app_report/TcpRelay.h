@@ -25,6 +25,10 @@ public:
 
     // Closes every connection relayed so far; returns once they are closed. Any thread.
     void cutAll();
+    // Lets `packets` more reads from clients through, then closes every connection instead of
+    // relaying the next one: the server vanishes in the middle of whatever the client is
+    // doing. Any thread; returns at once.
+    void cutAfterClientPackets(int packets);
 
     int connectionsAccepted() const;
     int connectionsCut() const;
@@ -40,6 +44,7 @@ private:
     // Moves what one side has to the other; false when either side is done.
     bool forward(int from, int to);
     void closePair(Pair& pair);
+    void resetAll();
 
     std::string targetHost_;
     std::uint16_t targetPort_;
@@ -51,6 +56,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable cutDone_;
     bool cutWanted_ = false;
+    int packetsBeforeCut_ = -1;  // -1: not armed
     bool stopWanted_ = false;
     int accepted_ = 0;
     int cut_ = 0;
