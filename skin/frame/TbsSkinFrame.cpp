@@ -11,11 +11,13 @@
 #include "TbsSkinCaptionObject.h"
 #include "TbsSkinData.h"
 #include "TbsSkinForms.h"
+#include "TbsSkinHint.h"
 #include "TbsSkinMenu.h"
 #include "TbsSkinPopupWindow.h"
 #include "TbsSkinStdButtonObject.h"
 #include "TbsUserObject.h"
 #include "CaptionText.h"
+#include "TextCodec.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -110,9 +112,22 @@ void TbsSkinFrame::setMenusSkinData(TbsSkinData* value)
         FMenusSkinData->freeNotification(this);
 }
 
+void TbsSkinFrame::setSkinHint(TbsSkinHint* value)
+{
+    if (FSkinHint == value)
+        return;
+    if (FSkinHint)
+        FSkinHint->removeFreeNotification(this);
+    FSkinHint = value;
+    if (FSkinHint)
+        FSkinHint->freeNotification(this);
+}
+
 void TbsSkinFrame::notification(TComponent* component, Operation operation)
 {
     if (operation == Operation::Remove) {
+        if (component == FSkinHint)
+            FSkinHint = nullptr;
         if (component == FSkinData) {
             FSkinData = nullptr;
             FIsSkinned = false;
@@ -144,6 +159,9 @@ void TbsSkinFrame::setDefMenuItemHeight(int value)
 
 void TbsSkinFrame::clearObjects()
 {
+    // The hovered object's hint goes with the object.
+    if (FHoverIndex >= 0 && ShowObjectHint && FSkinHint)
+        FSkinHint->HideHint();
     FHoverIndex = -1;
     FPressedIndex = -1;
     FMenuOpenerIndex = -1;
@@ -425,10 +443,18 @@ void TbsSkinFrame::setHover(int index)
         return;
     const int old = FHoverIndex;
     FHoverIndex = index;
+    const bool hints = ShowObjectHint && FSkinHint;
     if (old >= 0 && old < int(FObjects.size()) && FObjects[size_t(old)]->Enabled && FObjects[size_t(old)]->Visible)
         FObjects[size_t(old)]->MouseLeave();
-    if (index >= 0)
+    if (old >= 0 && hints)
+        FSkinHint->HideHint();
+    if (index >= 0) {
         FObjects[size_t(index)]->MouseEnter();
+        // Read again: the object's mouse-enter event handler may have changed them.
+        const std::string& hint = FObjects[size_t(index)]->Hint;
+        if (ShowObjectHint && FSkinHint && !hint.empty())
+            FSkinHint->ActivateHint(FForm->mapToGlobal(FHoverPoint), TextCodec::fromCp950(hint));
+    }
 }
 
 void TbsSkinFrame::UpdateHover(QPoint p, bool inside)
@@ -459,6 +485,7 @@ void TbsSkinFrame::updateHoverAt(QPoint p, bool inside)
         }
     if (FPressedIndex >= 0 && index != FPressedIndex)
         index = -1;
+    FHoverPoint = p;
     setHover(index);
 }
 

@@ -30,6 +30,7 @@ class TbsSkinMenu;
 class TbsActiveSkinObject;
 class TbsSkinButtonObject;
 class TbsSkinStdButtonObject;
+class TbsSkinHint;
 
 enum class TbsBorderIcon { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biRollUp = 8, biMinimizeToTray = 16 };
 
@@ -80,7 +81,10 @@ public:
     QFont DefMenuItemFont;
     bool UseDefaultSysMenu = true;
     SkinMenuEntry* SystemMenu = nullptr; // not owned
+    // With ShowObjectHint and a SkinHint, the hovered object's "hint" text shows in the hint.
     bool ShowObjectHint = false;
+    TbsSkinHint* SkinHint() const { return FSkinHint; }
+    void setSkinHint(TbsSkinHint* value);
     // The form's border style is sizeable (the main window's is).
     bool FormSizeable = true;
 
@@ -199,6 +203,7 @@ private:
     ISkinMessageTarget* FPreviousTarget = nullptr;
     TbsSkinData* FSkinData = nullptr;
     TbsSkinData* FMenusSkinData = nullptr;
+    TbsSkinHint* FSkinHint = nullptr;
     TbsBorderIcons FBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize,
                                 TbsBorderIcon::biRollUp};
     int FDefMenuItemHeight = 20;
@@ -213,6 +218,7 @@ private:
     QRect FRestoreBounds;
     int FOldHeight = 0;
     int FHoverIndex = -1;
+    QPoint FHoverPoint; // where the hover was last updated, window coordinates
     int FPressedIndex = -1;
     QTimer FHoverTimer;
     QTimer FMorphTimer;

@@ -4,6 +4,7 @@
 #include "SkinMessages.h"
 #include "TbsSkinButtonObject.h"
 #include "TbsSkinFrame.h"
+#include "TbsSkinHint.h"
 #include "TbsSkinMenu.h"
 #include "TbsSkinPanel.h"
 #include "TbsSkinPopupWindow.h"
@@ -266,6 +267,80 @@ TEST_F(FrameWindow, SkinChangesReachTheSkinnedControlsThatUseThatSkin)
     skin->NotifyForms(SKM_CHANGE);
     EXPECT_TRUE(frame->IsSkinned());
     EXPECT_TRUE(panel->isSkinned());
+}
+
+QPoint centreOf(const TbsActiveSkinObject* object) { return object->ObjectRect.toQRect().center(); }
+
+TEST_F(FrameWindow, ObjectHintShowsWhileTheMouseIsOverTheObject)
+{
+    useSkin("compressed");
+    auto* hint = new TbsSkinHint(&form);
+    frame->setSkinHint(hint);
+    frame->ShowObjectHint = true;
+    TbsActiveSkinObject* close = frame->objectByName("closebutton");
+    TbsActiveSkinObject* max = frame->objectByName("maxbutton");
+    TbsActiveSkinObject* min = frame->objectByName("minbutton");
+    ASSERT_TRUE(close && max && min);
+    close->Hint = "\xC3\xF6\xB3\xAC"; // Big5, as the skin holds its texts
+    max->Hint = "Maximize";
+
+    send(QEvent::MouseMove, centreOf(close), Qt::NoButton);
+    ASSERT_TRUE(hint->HintVisible());
+    EXPECT_EQ(hint->HintText(), QStringLiteral("關閉"));
+    EXPECT_EQ(hint->hintWindow()->pos(), form.mapToGlobal(centreOf(close)) + QPoint(0, 20));
+    // An object without a hint hides it; the next one with a hint shows its own.
+    send(QEvent::MouseMove, centreOf(min), Qt::NoButton);
+    EXPECT_FALSE(hint->HintVisible());
+    send(QEvent::MouseMove, centreOf(max), Qt::NoButton);
+    EXPECT_EQ(hint->HintText(), QStringLiteral("Maximize"));
+    send(QEvent::MouseMove, centreOf(close), Qt::NoButton);
+    EXPECT_EQ(hint->HintText(), QStringLiteral("關閉"));
+    // The hover timer finding the mouse elsewhere clears the hover and the hint.
+    frame->hoverTick();
+    EXPECT_FALSE(hint->HintVisible());
+
+    // A press anywhere hides it, as it hides any tool tip.
+    send(QEvent::MouseMove, centreOf(max), Qt::NoButton);
+    ASSERT_TRUE(hint->HintVisible());
+    send(QEvent::MouseButtonPress, form.contentsRect().center());
+    send(QEvent::MouseButtonRelease, form.contentsRect().center());
+    EXPECT_FALSE(hint->HintVisible());
+    // A skin change drops the objects, and the hint of the hovered one.
+    send(QEvent::MouseMove, centreOf(close), Qt::NoButton);
+    ASSERT_TRUE(hint->HintVisible());
+    frame->SkinData()->NotifyForms(SKM_BEFORECHANGE);
+    EXPECT_FALSE(hint->HintVisible());
+}
+
+TEST_F(FrameWindow, NoHintShowsWithoutShowObjectHintOrWithoutAHintComponent)
+{
+    useSkin("compressed");
+    auto* hint = new TbsSkinHint(&form);
+    TbsActiveSkinObject* close = frame->objectByName("closebutton");
+    ASSERT_NE(close, nullptr);
+    close->Hint = "Close";
+    struct Case {
+        bool showObjectHint;
+        TbsSkinHint* skinHint;
+    };
+    for (const Case& c : {Case{false, hint}, Case{true, nullptr}}) {
+        SCOPED_TRACE(c.showObjectHint ? "no hint component" : "ShowObjectHint off");
+        frame->ShowObjectHint = c.showObjectHint;
+        frame->setSkinHint(c.skinHint);
+        send(QEvent::MouseMove, centreOf(close), Qt::NoButton);
+        ASSERT_TRUE(close->MouseIn);
+        EXPECT_FALSE(hint->HintVisible());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_TRUE(w == &form || !w->isVisible()) << w->metaObject()->className();
+        frame->hoverTick();
+    }
+    // A hint component that goes away is let go.
+    frame->ShowObjectHint = true;
+    frame->setSkinHint(hint);
+    delete hint;
+    EXPECT_EQ(frame->SkinHint(), nullptr);
+    send(QEvent::MouseMove, centreOf(close), Qt::NoButton);
+    EXPECT_TRUE(close->MouseIn);
 }
 
 }
