@@ -4,9 +4,15 @@
 #include "MorphBlend.h"
 #include "SkinPalette.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QShortcutEvent>
+#include <QTextEdit>
 #include <QPainter>
 #include <QTimer>
 
@@ -38,9 +44,27 @@ bool TbsSkinButton::morphTimerActive() const
     return FMorphTimer && FMorphTimer->isActive();
 }
 
+namespace {
+
+// A control that takes typed text keeps its plain letters: only Alt reaches an accelerator
+// from there.
+bool takesText(const QWidget* w)
+{
+    if (!w)
+        return false;
+    if (auto* combo = qobject_cast<const QComboBox*>(w))
+        return combo->isEditable();
+    return w->testAttribute(Qt::WA_InputMethodEnabled) || qobject_cast<const QLineEdit*>(w)
+           || qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QTextEdit*>(w)
+           || qobject_cast<const QPlainTextEdit*>(w);
+}
+
+} // namespace
+
 void TbsSkinButton::setCaption(const QString& v)
 {
     FCaption = v;
+    updateAcceleratorShortcut();
     RepaintNow();
 }
 
@@ -91,6 +115,7 @@ void TbsSkinButton::setCanFocused(bool v)
 {
     FCanFocused = v;
     setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
+    updateAcceleratorShortcut();
 }
 
 void TbsSkinButton::setDefault(bool v)
@@ -496,11 +521,14 @@ bool TbsSkinButton::handleDialogKey(QKeyEvent* event)
         ButtonClick();
         return true;
     }
+    // A character the focused control did not take: with Alt from anywhere, a plain one only
+    // while the focus is on a control that takes no text (a button).
+    const Qt::KeyboardModifiers mods = event->modifiers();
     const QChar accel = accelerator();
-    if (!accel.isNull() && FCanFocused && isEnabled() && isVisible() && (event->modifiers() & Qt::AltModifier)
-        && !event->text().isEmpty() && event->text().at(0).toUpper() == accel) {
-        setFocus(Qt::ShortcutFocusReason);
-        ButtonClick();
+    if (!accel.isNull() && answersAccelerator() && !(mods & (Qt::ControlModifier | Qt::MetaModifier))
+        && ((mods & Qt::AltModifier) || !takesText(QApplication::focusWidget())) && !event->text().isEmpty()
+        && event->text().at(0).toUpper() == accel) {
+        acceleratorPressed();
         return true;
     }
     return false;
@@ -520,11 +548,44 @@ QChar TbsSkinButton::accelerator() const
     return QChar();
 }
 
+bool TbsSkinButton::answersAccelerator() const
+{
+    return FCanFocused && isEnabled() && isVisible();
+}
+
+void TbsSkinButton::acceleratorPressed()
+{
+    setFocus(Qt::ShortcutFocusReason);
+    ButtonClick();
+}
+
+void TbsSkinButton::updateAcceleratorShortcut()
+{
+    if (FAcceleratorShortcut != 0)
+        releaseShortcut(FAcceleratorShortcut);
+    FAcceleratorShortcut = 0;
+    const QKeySequence alt = QKeySequence::mnemonic(FCaption);
+    if (FCanFocused && !alt.isEmpty())
+        FAcceleratorShortcut = grabShortcut(alt);
+}
+
+bool TbsSkinButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut
+        && static_cast<QShortcutEvent*>(event)->shortcutId() == FAcceleratorShortcut) {
+        if (answersAccelerator())
+            acceleratorPressed();
+        return true;
+    }
+    return TbsSkinCustomControl::event(event);
+}
+
 bool TbsSkinButton::eventFilter(QObject* watched, QEvent* event)
 {
     // Keys that the focused control did not take reach the form: Enter, Escape and the
-    // accelerators are offered to the buttons.
-    if (watched == FWatchedWindow && event->type() == QEvent::KeyPress && QApplication::focusWidget() != this) {
+    // accelerators are offered to the buttons, the focused one included (Escape on the cancel
+    // button; Enter and Space it takes itself).
+    if (watched == FWatchedWindow && event->type() == QEvent::KeyPress) {
         if (handleDialogKey(static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;

@@ -83,6 +83,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -96,6 +97,10 @@ private:
     bool handleDialogKey(QKeyEvent* event);
     QImage stateImage(const SkinRect& stateRect, bool down, bool active);
     QChar accelerator() const;
+    bool answersAccelerator() const;
+    void acceleratorPressed();
+    // Alt with the accelerator reaches the button from anywhere in its window, also from an edit.
+    void updateAcceleratorShortcut();
 
     QString FCaption;
     QImage FGlyph;
@@ -122,4 +127,5 @@ private:
     std::unique_ptr<QTimer> FMorphTimer;
     // The window may go before the button (a button taken out of its window).
     QPointer<QWidget> FWatchedWindow;
+    int FAcceleratorShortcut = 0;
 };

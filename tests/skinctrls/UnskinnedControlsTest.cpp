@@ -179,6 +179,80 @@ TEST(Unskinned, DefaultButtonAnswersEnterFromAnEdit)
     EXPECT_EQ(leaveClicks, 2);
 }
 
+// The caption's "&" letter: Alt with it from anywhere in the window; the plain letter only while
+// the focus is on a control that takes no text; a letter typed into an edit stays text.
+TEST(Unskinned, AcceleratorKeysFollowTheFocusedControl)
+{
+    enum class Focus { Edit, ReadOnlyEdit, OtherButton, TheButton };
+    const struct Case {
+        const char* name;
+        QString caption;
+        Focus focus;
+        char key;
+        Qt::KeyboardModifiers modifiers;
+        bool enabled;
+        int clicks;
+        QString editText;
+    } cases[] = {
+        {"alt from an edit", "&Open", Focus::Edit, 'o', Qt::AltModifier, true, 1, "x"},
+        {"plain letter in an edit is text", "&Open", Focus::Edit, 'o', {}, true, 0, "xo"},
+        {"alt from a read-only edit", "&Open", Focus::ReadOnlyEdit, 'o', Qt::AltModifier, true, 1, "x"},
+        {"plain letter in a read-only edit", "&Open", Focus::ReadOnlyEdit, 'o', {}, true, 0, "x"},
+        {"plain letter on another button", "&Open", Focus::OtherButton, 'o', {}, true, 1, "x"},
+        {"shifted letter on another button", "&Open", Focus::OtherButton, 'O', Qt::ShiftModifier, true, 1, "x"},
+        {"plain letter on the button itself", "&Open", Focus::TheButton, 'o', {}, true, 1, "x"},
+        {"alt on another button", "Op&en", Focus::OtherButton, 'e', Qt::AltModifier, true, 1, "x"},
+        {"other letter", "&Open", Focus::OtherButton, 'p', {}, true, 0, "x"},
+        {"control is no accelerator", "&Open", Focus::OtherButton, 'o', Qt::ControlModifier, true, 0, "x"},
+        {"disabled button", "&Open", Focus::OtherButton, 'o', Qt::AltModifier, false, 0, "x"},
+        {"doubled ampersand is no accelerator", "&&Open", Focus::OtherButton, 'o', Qt::AltModifier, true, 0, "x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget window;
+        TbsSkinEdit edit(&window);
+        TbsSkinButton button(&window), other(&window);
+        edit.setText(QStringLiteral("x"));
+        edit.setReadOnly(c.focus == Focus::ReadOnlyEdit);
+        button.setCaption(c.caption);
+        button.setEnabled(c.enabled);
+        other.setCaption(QStringLiteral("Other"));
+        int clicks = 0, otherClicks = 0;
+        button.OnClick = [&](QObject*) { ++clicks; };
+        other.OnClick = [&](QObject*) { ++otherClicks; };
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QWidget* target = c.focus == Focus::OtherButton ? static_cast<QWidget*>(&other)
+                          : c.focus == Focus::TheButton ? static_cast<QWidget*>(&button)
+                                                        : edit.nativeEdit();
+        target->setFocus();
+        QApplication::processEvents();
+        edit.nativeEdit()->end(false);  // no auto-selected text to type over
+        QTest::keyClick(target, c.key, c.modifiers);
+        EXPECT_EQ(clicks, c.clicks);
+        EXPECT_EQ(otherClicks, 0);
+        EXPECT_EQ(edit.Text(), c.editText);
+        if (c.clicks == 1) {
+            EXPECT_EQ(QApplication::focusWidget(), &button);
+        }
+    }
+}
+
+TEST(Unskinned, EscapeClicksTheFocusedCancelButton)
+{
+    QWidget window;
+    TbsSkinButton leave(&window);
+    leave.setCancel(true);
+    int clicks = 0;
+    leave.OnClick = [&](QObject*) { ++clicks; };
+    window.show();
+    QApplication::setActiveWindow(&window);
+    leave.setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(&leave, Qt::Key_Escape);
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST(Unskinned, GroupedButtonsReleaseEachOther)
 {
     QWidget window;
