@@ -155,6 +155,9 @@ void TbsSkinDateEdit::ShowCalendar()
     const int screenHeight = screen ? screen->geometry().height() : 0x7fff;
     if (screenHeight < y + FCalendar->height())
         y = topLeft.y() - FCalendar->height();
+    // Fading the drop-down in belongs to two system versions that this platform is neither of
+    // (as for the window frame): AlphaBlend, AlphaBlendValue and AlphaBlendAnimation are kept
+    // and the calendar always opens opaque at once.
     FCalendar->setSkinData(SkinData());
     FCalendar->move(topLeft.x(), y);
     FCalendar->show();

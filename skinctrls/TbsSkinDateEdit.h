@@ -27,6 +27,7 @@ public:
     void setCalendarFont(const QFont& value);
     TbsDaysOfWeek FirstDayOfWeek() const;
     void setFirstDayOfWeek(TbsDaysOfWeek value);
+    // Kept for the form data; the drop-down is always opaque here (see ShowCalendar).
     bool AlphaBlend() const { return FAlphaBlend; }
     void setAlphaBlend(bool value) { FAlphaBlend = value; }
     bool AlphaBlendAnimation() const { return FAlphaBlendAnimation; }

@@ -170,6 +170,25 @@ TEST_F(DateEditFixture, DropDownNeverTakesTheFocusAndADayClickClosesIt)
     EXPECT_EQ(calendar->Date(), toDateTimeValue(QDate(2005, 11, 1)));  // time dropped
 }
 
+TEST_F(DateEditFixture, AlphaBlendingIsKeptButTheDropDownOpensOpaque)
+{
+    EXPECT_FALSE(edit->AlphaBlend());
+    EXPECT_FALSE(edit->AlphaBlendAnimation());
+    EXPECT_EQ(edit->AlphaBlendValue(), 0);
+    edit->setAlphaBlend(true);
+    edit->setAlphaBlendAnimation(true);
+    edit->setAlphaBlendValue(128);
+    EXPECT_EQ(edit->AlphaBlendValue(), 128);
+    edit->DropDownToggle();
+    auto* calendar = edit->calendar();
+    ASSERT_TRUE(calendar->isVisible());
+    EXPECT_EQ(calendar->windowOpacity(), 1.0);
+    EXPECT_FALSE(calendar->testAttribute(Qt::WA_TranslucentBackground));
+    edit->DropDownToggle();
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(calendar->windowOpacity(), 1.0);
+}
+
 TEST_F(DateEditFixture, ClickingTheButtonAgainClosesWithoutReopening)
 {
     const SkinRect place = edit->geometryNow().buttonPlace;
