@@ -301,6 +301,78 @@ TEST(Unskinned, PanelRollUpAndCheck)
     EXPECT_FALSE(child1.isEnabled());
 }
 
+// The caption glyph: frame 1, or frame 2 of two while disabled; its frame width (glyph width div
+// NumGlyphs) plus Spacing moves the caption text and counts in the centred content width.
+TEST(Unskinned, PanelCaptionGlyphFramesAndTextPlace)
+{
+    // Two 4 x 6 frames, blue and green; the white bottom-left pixel is each frame's transparent colour.
+    QImage glyph(8, 6, QImage::Format_RGB32);
+    glyph.fill(Qt::blue);
+    for (int x = 4; x < 8; ++x)
+        for (int y = 0; y < 6; ++y)
+            glyph.setPixel(x, y, qRgb(0, 255, 0));
+    glyph.setPixel(0, 5, qRgb(255, 255, 255));
+    glyph.setPixel(4, 5, qRgb(255, 255, 255));
+    const auto isBlue = [](QRgb c) { return c == qRgb(0, 0, 255); };
+    const auto isGreen = [](QRgb c) { return c == qRgb(0, 255, 0); };
+    const auto isText = [](QRgb c) { return qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100; };
+    // Leftmost column in the caption strip (rows 3..19) with a pixel of that kind.
+    const auto leftmost = [](const QImage& img, auto kind) {
+        for (int x = 0; x < img.width(); ++x)
+            for (int y = 3; y < 20; ++y)
+                if (kind(img.pixel(x, y)))
+                    return x;
+        return -1;
+    };
+    const auto render = [&](const QImage& g, int numGlyphs, bool enabled, TAlignment alignment) {
+        QWidget window;
+        TbsSkinPanel panel(&window);
+        panel.resize(120, 60);
+        panel.setCaptionMode(true);
+        panel.setCaption(QStringLiteral("ITEM"));
+        panel.setDefaultAlignment(alignment);
+        panel.setGlyph(g);
+        panel.setNumGlyphs(numGlyphs);
+        panel.setEnabled(enabled);
+        return panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    QWidget probe;
+    TbsSkinPanel fontProbe(&probe);
+    const int advance = QFontMetrics(fontProbe.DefaultFont()).horizontalAdvance(QStringLiteral("ITEM"));
+
+    for (TAlignment alignment : {TAlignment::taLeftJustify, TAlignment::taCenter}) {
+        // Caption strip (1, 1, 119, 22) inside two frames: text area (3, 3, 117, 20).
+        const QImage bare = render(QImage(), 1, true, alignment);
+        const int bareText = leftmost(bare, isText);
+        for (int numGlyphs : {1, 2}) {
+            for (bool enabled : {true, false}) {
+                SCOPED_TRACE(testing::Message() << "alignment " << int(alignment) << ", NumGlyphs " << numGlyphs
+                                                << (enabled ? ", enabled" : ", disabled"));
+                const QImage img = render(glyph, numGlyphs, enabled, alignment);
+                const int frameWidth = 8 / numGlyphs;
+                const int x = alignment == TAlignment::taLeftJustify ? 5 : 5 + 114 / 2 - (advance + frameWidth + 2) / 2;
+                const int y = 3 + 17 / 2 - 3;
+                const bool secondFrame = numGlyphs == 2 && !enabled;
+                // The frame's own pixels where they are not its transparent colour.
+                for (int gy = 0; gy < 6; ++gy)
+                    for (int gx = 0; gx < frameWidth; ++gx) {
+                        const QRgb source = glyph.pixel(gx + (secondFrame ? 4 : 0), gy);
+                        if (source == qRgb(255, 255, 255))
+                            EXPECT_NE(img.pixel(x + gx, y + gy), source) << gx << "," << gy;
+                        else
+                            EXPECT_EQ(img.pixel(x + gx, y + gy), source) << gx << "," << gy;
+                    }
+                EXPECT_EQ(leftmost(img, isBlue), secondFrame ? -1 : x);
+                EXPECT_EQ(leftmost(img, isGreen), secondFrame ? x : (numGlyphs == 1 ? x + 4 : -1));
+                // The text starts Spacing (2) after the frame; compared with the same caption
+                // without a glyph, so the letters' own bearing cancels out.
+                const int bareX = alignment == TAlignment::taLeftJustify ? 5 : 5 + 114 / 2 - advance / 2;
+                EXPECT_EQ(leftmost(img, isText) - bareText, x + frameWidth + 2 - bareX);
+            }
+        }
+    }
+}
+
 TEST(Unskinned, MemoScrollBarFollowsTheLines)
 {
     QWidget window;
