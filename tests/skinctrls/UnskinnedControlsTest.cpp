@@ -101,6 +101,42 @@ TEST(Unskinned, GaugeTextAndFill)
     EXPECT_EQ(gauge.displayText(), QStringLiteral("0%"));
 }
 
+// Vertical: the text turned to read upward, centred on the gauge, its baseline to the right.
+TEST(Unskinned, VerticalGaugeTextReadsUpwardInTheMiddle)
+{
+    TbsSkinGauge gauge;
+    gauge.resize(30, 160);
+    gauge.setVertical(true);
+    gauge.setValue(40);
+    const QString text = QStringLiteral("__________");
+    gauge.setProgressText(text);
+    gauge.setShowProgressText(true);
+    const QImage face = gauge.renderFace();
+    const QFontMetrics fm(gauge.DefaultFont());
+    const int tw = fm.horizontalAdvance(text), th = fm.height();
+    const int x0 = 30 / 2 - th / 2, y0 = tw / 2 + 160 / 2;  // top-left of the text before turning
+    int minX = 99, maxX = -1, minY = 999, maxY = -1;
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x) {
+            const QRgb c = face.pixel(x, y);
+            if (qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            }
+        }
+    ASSERT_GE(maxX, 0);
+    // The underscores lie on the baseline, ascent pixels right of the text's turned top.
+    EXPECT_GE(minX, x0 + fm.ascent() - 1);
+    EXPECT_LT(maxX, x0 + th);
+    EXPECT_GT(minX, 30 / 2);
+    // Their run covers the text's width upward from y0.
+    EXPECT_GE(minY, y0 - tw - 1);
+    EXPECT_LE(maxY, y0);
+    EXPECT_GE(maxY - minY, tw - 4);
+}
+
 TEST(Unskinned, ReadOnlyEditKeepsItsTextButMovesTheCaret)
 {
     QWidget window;
