@@ -1,6 +1,7 @@
 #include "TbsSkinControl.h"
 
 #include "EventDispatch.h"
+#include "SkinDataLink.h"
 #include "SkinLookup.h"
 
 #include <QPainter>
@@ -15,18 +16,14 @@ TbsSkinControl::~TbsSkinControl() = default;
 
 void TbsSkinControl::setSkinData(TbsSkinData* value)
 {
-    if (FSkinData && skinDataComponent(FSkinData))
-        skinDataComponent(FSkinData)->removeFreeNotification(this);
-    FSkinData = value;
-    if (FSkinData && skinDataComponent(FSkinData))
-        skinDataComponent(FSkinData)->freeNotification(this);
+    relinkSkinData(*this, FSkinData, value);
     if (value && skinIsLoaded(value))
         ApplySkin();
 }
 
 void TbsSkinControl::notification(TComponent* component, Operation operation)
 {
-    if (operation == Operation::Remove && FSkinData && component == skinDataComponent(FSkinData)) {
+    if (isSkinDataRemoval(FSkinData, component, operation)) {
         FSkinData = nullptr;
         FIndex = -1;
     }

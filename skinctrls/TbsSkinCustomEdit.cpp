@@ -2,6 +2,7 @@
 
 #include "EventDispatch.h"
 #include "SkinCompose.h"
+#include "SkinDataLink.h"
 #include "SkinLookup.h"
 #include "SkinPalette.h"
 
@@ -20,18 +21,14 @@ TbsSkinCustomEdit::TbsSkinCustomEdit(QWidget* parent, TComponent* owner)
 
 void TbsSkinCustomEdit::setSkinData(TbsSkinData* value)
 {
-    if (FSkinData && skinDataComponent(FSkinData))
-        skinDataComponent(FSkinData)->removeFreeNotification(this);
-    FSkinData = value;
-    if (FSkinData && skinDataComponent(FSkinData))
-        skinDataComponent(FSkinData)->freeNotification(this);
+    relinkSkinData(*this, FSkinData, value);
     if (value && skinIsLoaded(value))
         ApplySkin();
 }
 
 void TbsSkinCustomEdit::notification(TComponent* component, Operation operation)
 {
-    if (operation == Operation::Remove && FSkinData && component == skinDataComponent(FSkinData)) {
+    if (isSkinDataRemoval(FSkinData, component, operation)) {
         FSkinData = nullptr;
         FIndex = -1;
     }

@@ -3,6 +3,7 @@
 #include "EventDispatch.h"
 #include "FrameBorderPieces.h"
 #include "SkinCompose.h"
+#include "SkinDataLink.h"
 #include "SkinLookup.h"
 #include "SkinPalette.h"
 #include "TbsSkinScrollBar.h"
@@ -38,11 +39,7 @@ TbsSkinMemo::TbsSkinMemo(QWidget* parent, TComponent* owner)
 
 void TbsSkinMemo::setSkinData(TbsSkinData* value)
 {
-    if (FSkinData && skinDataComponent(FSkinData))
-        skinDataComponent(FSkinData)->removeFreeNotification(this);
-    FSkinData = value;
-    if (FSkinData && skinDataComponent(FSkinData))
-        skinDataComponent(FSkinData)->freeNotification(this);
+    relinkSkinData(*this, FSkinData, value);
     if (value && skinIsLoaded(value))
         ApplySkin();
 }
@@ -50,7 +47,7 @@ void TbsSkinMemo::setSkinData(TbsSkinData* value)
 void TbsSkinMemo::notification(TComponent* component, Operation operation)
 {
     if (operation == Operation::Remove) {
-        if (FSkinData && component == skinDataComponent(FSkinData)) {
+        if (isSkinDataRemoval(FSkinData, component, operation)) {
             FSkinData = nullptr;
             FIndex = -1;
         }

@@ -1,5 +1,6 @@
 #include "TbsSkinStdLabel.h"
 
+#include "SkinDataLink.h"
 #include "SkinLookup.h"
 #include "SkinPalette.h"
 
@@ -17,18 +18,14 @@ TbsSkinStdLabel::TbsSkinStdLabel(QWidget* parent, TComponent* owner)
 
 void TbsSkinStdLabel::setSkinData(TbsSkinData* value)
 {
-    if (FSkinData && skinDataComponent(FSkinData))
-        skinDataComponent(FSkinData)->removeFreeNotification(this);
-    FSkinData = value;
-    if (FSkinData && skinDataComponent(FSkinData))
-        skinDataComponent(FSkinData)->freeNotification(this);
+    relinkSkinData(*this, FSkinData, value);
     if (value)
         ApplySkin();
 }
 
 void TbsSkinStdLabel::notification(TComponent* component, Operation operation)
 {
-    if (operation == Operation::Remove && FSkinData && component == skinDataComponent(FSkinData)) {
+    if (isSkinDataRemoval(FSkinData, component, operation)) {
         FSkinData = nullptr;
         FIndex = -1;
     }
