@@ -31,6 +31,17 @@ int glyphFrameChoice(bool down, bool active, bool enabled, int numGlyphs)
     return 1;
 }
 
+int stateFontColor(const SkinSection& section, bool enabled, bool down, bool active)
+{
+    if (!enabled)
+        return section.disabledFontColor;
+    if (down && active)
+        return section.downFontColor;
+    if (active)
+        return section.activeFontColor;
+    return section.font.color;
+}
+
 void drawDefaultButtonFace(QPainter& p, const QRect& r, DefaultButtonLook look)
 {
     QColor frame = sysColor(SysColor::BtnShadow), fill = sysColor(SysColor::BtnFace);

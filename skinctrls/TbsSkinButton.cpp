@@ -16,7 +16,8 @@
 #include <QPainter>
 #include <QTimer>
 
-TbsSkinButton::TbsSkinButton(QWidget* parent, TComponent* owner) : TbsSkinCustomControl(parent, owner)
+TbsSkinButton::TbsSkinButton(QWidget* parent, TComponent* owner)
+    : TbsSkinCustomControl(parent, owner), FMorph(this, [this] { MorphTimerTick(); })
 {
     FSkinDataName = QStringLiteral("button");
     resize(75, 25);
@@ -41,7 +42,7 @@ bool TbsSkinButton::isFocused() const
 
 bool TbsSkinButton::morphTimerActive() const
 {
-    return FMorphTimer && FMorphTimer->isActive();
+    return FMorph.timerActive();
 }
 
 namespace {
@@ -131,18 +132,11 @@ void TbsSkinButton::setDown(bool v)
 {
     FDown = v;
     if (morphingOn()) {
-        FMorphFactor = 1.0;
-        if (v) {
-            if (FMorphTimer)
-                FMorphTimer->stop();
-        } else {
-            if (!FMorphTimer) {
-                FMorphTimer = std::make_unique<QTimer>();
-                FMorphTimer->setInterval(20);
-                connect(FMorphTimer.get(), &QTimer::timeout, this, &TbsSkinButton::MorphTimerTick);
-            }
-            FMorphTimer->start();
-        }
+        FMorph.setFactor(1.0);
+        if (v)
+            FMorph.stop();
+        else
+            FMorph.start();
     }
     RepaintNow();
     if (FGroupIndex != 0 && v && !FAllowAllUp && parentWidget()) {
@@ -186,13 +180,7 @@ void TbsSkinButton::refresh()
 {
     LoadSkinSection();
     if (morphingOn()) {
-        if (!FMorphTimer) {
-            FMorphTimer = std::make_unique<QTimer>();
-            FMorphTimer->setInterval(20);
-            connect(FMorphTimer.get(), &QTimer::timeout, this, &TbsSkinButton::MorphTimerTick);
-        }
-        if (!FMorphTimer->isActive())
-            FMorphTimer->start();
+        FMorph.startIfIdle();
     } else {
         RepaintNow();
     }
@@ -201,33 +189,17 @@ void TbsSkinButton::refresh()
 void TbsSkinButton::MorphTimerTick()
 {
     LoadSkinSection();
-    const bool hot = FMouseIn || isFocused();
-    if (!morphingOn()) {
-        FMorphFactor = hot ? 1.0 : 0.0;
-        if (FMorphTimer)
-            FMorphTimer->stop();
-        return;
-    }
-    if (hot && FMorphFactor < 1.0) {
-        FMorphFactor += 0.1;
-    } else if (!hot && FMorphFactor > 0.0) {
-        FMorphFactor -= 0.1;
-    } else {
-        FMorphFactor = hot ? 1.0 : 0.0;
-        if (FMorphTimer)
-            FMorphTimer->stop();
-    }
-    RepaintNow();
+    if (FMorph.step(morphingOn(), FMouseIn || isFocused()))
+        RepaintNow();
 }
 
 void TbsSkinButton::ApplySkin()
 {
-    if (FMorphTimer)
-        FMorphTimer->stop();
-    FMorphFactor = 0.0;
+    FMorph.stop();
+    FMorph.setFactor(0.0);
     TbsSkinCustomControl::ApplySkin();
     if (morphingOn() && (isFocused() || FMouseIn))
-        FMorphFactor = 1.0;
+        FMorph.setFactor(1.0);
 }
 
 QImage TbsSkinButton::stateImage(const SkinRect& stateRect, bool down, bool active)
@@ -243,14 +215,7 @@ void TbsSkinButton::DrawStateImage(QImage& bitmap, const SkinRect& stateRect, bo
     ComposeSkinImage(bitmap, FPicture, stateRect);
     QPainter p(&bitmap);
     p.setFont(sectionFontOrDefault());
-    int color = FSection.font.color;
-    if (!isEnabled())
-        color = FSection.disabledFontColor;
-    else if (down && active)
-        color = FSection.downFontColor;
-    else if (active)
-        color = FSection.activeFontColor;
-    p.setPen(colorFromBgr(color));
+    p.setPen(colorFromBgr(stateFontColor(FSection, isEnabled(), down, active)));
     DrawGlyphAndText(p, fittedClientRect(), FMargin, down && active,
                      glyphFrameChoice(down, active, isEnabled(), FNumGlyphs), FNumGlyphs, FGlyph, FCaption, FLayout,
                      FSpacing);
@@ -287,14 +252,14 @@ void TbsSkinButton::paintEvent(QPaintEvent* event)
     const SkinRect& normal = FGeometry.skinRect;
     const bool focused = isFocused();
     QImage face;
-    if (FSection.morphing && FMorphFactor > 0.0 && FMorphFactor < 1.0 && isEnabled()) {
+    if (FSection.morphing && FMorph.factor() > 0.0 && FMorph.factor() < 1.0 && isEnabled()) {
         face = morphBlend(stateImage(normal, false, false), stateImage(FSection.activeSkinRect, false, true),
-                          FMorphFactor, FSection.morphKind);
+                          FMorph.factor(), FSection.morphKind);
     } else if (!isEnabled() && !FSection.disabledSkinRect.isEmpty()) {
         face = stateImage(FSection.disabledSkinRect, false, false);
     } else if (FDown && (FGroupIndex != 0 || FMouseIn || (focused && !FMouseButtonHeld))) {
         face = stateImage(FSection.downSkinRect, true, true);
-    } else if (focused || FMouseIn || (FSection.morphing && FMorphFactor == 1.0)) {
+    } else if (focused || FMouseIn || (FSection.morphing && FMorph.factor() == 1.0)) {
         face = stateImage(FSection.activeSkinRect, false, true);
     } else {
         face = stateImage(normal, false, false);
@@ -311,7 +276,7 @@ void TbsSkinButton::enterEvent(QEnterEvent* event)
     if ((FGroupIndex != 0 && !FDown) || (FGroupIndex == 0 && !(focused && !FDown))) {
         if (FDown) {
             if (morphingOn())
-                FMorphFactor = 1.0;
+                FMorph.setFactor(1.0);
             RepaintNow();
         } else {
             refresh();
@@ -459,9 +424,8 @@ void TbsSkinButton::changeEvent(QEvent* event)
     TbsSkinCustomControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) {
         if (morphingOn()) {
-            if (FMorphTimer)
-                FMorphTimer->stop();
-            FMorphFactor = 0.0;
+            FMorph.stop();
+            FMorph.setFactor(0.0);
         }
         FMouseIn = false;
         RepaintNow();
@@ -482,7 +446,7 @@ void TbsSkinButton::onFocusChanged(QWidget*, QWidget* now)
             refresh();
         } else if (!nowButton && !FMouseIn) {
             if (morphingOn())
-                FMorphFactor = 1.0;
+                FMorph.setFactor(1.0);
             FMouseIn = true;
             refresh();
         }

@@ -3,6 +3,7 @@
 // caption laid out together, an optional fade between its normal and hot image, auto-repeat,
 // groups, and the form's default and cancel keys.
 
+#include "ButtonMorph.h"
 #include "ButtonPainting.h"
 #include "TbsSkinCustomControl.h"
 
@@ -60,7 +61,7 @@ public:
     void ApplySkin() override;
 
     // Morph state (0 normal image, 1 hot image); the timer advances it every 20 ms.
-    double MorphFactor() const { return FMorphFactor; }
+    double MorphFactor() const { return FMorph.factor(); }
     bool morphTimerActive() const;
     // One tick of the morph timer.
     void MorphTimerTick();
@@ -122,9 +123,8 @@ private:
     bool FMouseButtonHeld = false;
     bool FDefaultActive = false;
     bool FWasDownAtPress = false;
-    double FMorphFactor = 0.0;
     std::unique_ptr<QTimer> FRepeatTimer;
-    std::unique_ptr<QTimer> FMorphTimer;
+    ButtonMorph FMorph;
     // The window may go before the button (a button taken out of its window).
     QPointer<QWidget> FWatchedWindow;
     int FAcceleratorShortcut = 0;

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 TbsSkinSpeedButton::TbsSkinSpeedButton(QWidget* parent, TComponent* owner)
-    : TbsGraphicSkinCustomControl(parent, owner)
+    : TbsGraphicSkinCustomControl(parent, owner), FMorph(this, [this] { MorphTimerTick(); })
 {
     FSkinDataName = QStringLiteral("toolbutton");
     resize(75, 25);
@@ -49,13 +49,7 @@ void TbsSkinSpeedButton::refresh()
 {
     LoadSkinSection();
     if (morphingOn()) {
-        if (!FMorphTimer) {
-            FMorphTimer = std::make_unique<QTimer>();
-            FMorphTimer->setInterval(20);
-            connect(FMorphTimer.get(), &QTimer::timeout, this, &TbsSkinSpeedButton::MorphTimerTick);
-        }
-        if (!FMorphTimer->isActive())
-            FMorphTimer->start();
+        FMorph.startIfIdle();
     } else {
         RepaintNow();
     }
@@ -64,39 +58,24 @@ void TbsSkinSpeedButton::refresh()
 void TbsSkinSpeedButton::MorphTimerTick()
 {
     LoadSkinSection();
-    if (!morphingOn()) {
-        FMorphFactor = FMouseIn ? 1.0 : 0.0;
-        if (FMorphTimer)
-            FMorphTimer->stop();
-        return;
-    }
-    if (FMouseIn && FMorphFactor < 1.0) {
-        FMorphFactor += 0.1;
-    } else if (!FMouseIn && FMorphFactor > 0.0) {
-        FMorphFactor -= 0.1;
-    } else {
-        FMorphFactor = FMouseIn ? 1.0 : 0.0;
-        if (FMorphTimer)
-            FMorphTimer->stop();
-    }
-    RepaintNow();
+    if (FMorph.step(morphingOn(), FMouseIn))
+        RepaintNow();
 }
 
 void TbsSkinSpeedButton::ApplySkin()
 {
-    if (FMorphTimer)
-        FMorphTimer->stop();
-    FMorphFactor = 0.0;
+    FMorph.stop();
+    FMorph.setFactor(0.0);
     TbsGraphicSkinCustomControl::ApplySkin();
     if (morphingOn() && FMouseIn)
-        FMorphFactor = 1.0;
+        FMorph.setFactor(1.0);
 }
 
 void TbsSkinSpeedButton::setDown(bool v)
 {
     FDown = v;
     if (morphingOn())
-        FMorphFactor = 1.0;
+        FMorph.setFactor(1.0);
     RepaintNow();
     if (FGroupIndex != 0 && v && !FAllowAllUp && parentWidget()) {
         for (QObject* o : parentWidget()->children()) {
@@ -112,14 +91,7 @@ void TbsSkinSpeedButton::DrawStateImage(QImage& bitmap, const SkinRect& stateRec
     ComposeSkinImage(bitmap, FPicture, stateRect);
     QPainter p(&bitmap);
     p.setFont(sectionFontOrDefault());
-    int color = FSection.font.color;
-    if (!isEnabled())
-        color = FSection.disabledFontColor;
-    else if (down && active)
-        color = FSection.downFontColor;
-    else if (active)
-        color = FSection.activeFontColor;
-    p.setPen(colorFromBgr(color));
+    p.setPen(colorFromBgr(stateFontColor(FSection, isEnabled(), down, active)));
     DrawGlyphAndText(p, fittedClientRect(), FMargin, down && active,
                      glyphFrameChoice(down, active, isEnabled(), FNumGlyphs), FNumGlyphs, FGlyph, FCaption, FLayout,
                      FSpacing);
@@ -167,17 +139,17 @@ void TbsSkinSpeedButton::DrawSkinImage(QImage& bitmap)
         return;
     }
     const SkinRect& normal = FGeometry.skinRect;
-    if (morphingOn() && FMorphFactor != 0.0 && FMorphFactor != 1.0) {
+    if (morphingOn() && FMorph.factor() != 0.0 && FMorph.factor() != 1.0) {
         QImage a(size(), QImage::Format_ARGB32_Premultiplied), b(size(), QImage::Format_ARGB32_Premultiplied);
         a.fill(Qt::transparent);
         b.fill(Qt::transparent);
         DrawStateImage(a, normal, false, false);
         DrawStateImage(b, FSection.activeSkinRect, false, true);
         QPainter p(&bitmap);
-        p.drawImage(0, 0, morphBlend(a, b, FMorphFactor, FSection.morphKind));
+        p.drawImage(0, 0, morphBlend(a, b, FMorph.factor(), FSection.morphKind));
     } else if (FDown && ((FMouseIn && FGroupIndex == 0) || FGroupIndex != 0)) {
         DrawStateImage(bitmap, FSection.downSkinRect, true, true);
-    } else if (FMouseIn || (morphingOn() && FMorphFactor == 1.0)) {
+    } else if (FMouseIn || (morphingOn() && FMorph.factor() == 1.0)) {
         DrawStateImage(bitmap, FSection.activeSkinRect, false, true);
     } else if (FTransparent) {
         drawTransparentNormal(bitmap);
@@ -286,9 +258,8 @@ void TbsSkinSpeedButton::changeEvent(QEvent* event)
 {
     TbsGraphicSkinCustomControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) {
-        if (FMorphTimer)
-            FMorphTimer->stop();
-        FMorphFactor = 0.0;
+        FMorph.stop();
+        FMorph.setFactor(0.0);
         FMouseIn = false;
         RepaintNow();
     }

@@ -2,6 +2,7 @@
 // The windowless skinned button ("toolbutton" section by default): the push button's states,
 // glyph and caption, groups and auto-repeat, without focus or keyboard.
 
+#include "ButtonMorph.h"
 #include "ButtonPainting.h"
 #include "TbsGraphicSkinControl.h"
 
@@ -48,7 +49,8 @@ public:
     virtual void ButtonClick();
     void LoadSkinSection() override;
     void ApplySkin() override;
-    double MorphFactor() const { return FMorphFactor; }
+    double MorphFactor() const { return FMorph.factor(); }
+    bool morphTimerActive() const { return FMorph.timerActive(); }
     void MorphTimerTick();
     bool isMouseIn() const { return FMouseIn; }
     bool repeatTimerActive() const { return FRepeatTimer != nullptr; }
@@ -89,7 +91,6 @@ private:
     bool FMouseIn = false;
     bool FMouseButtonHeld = false;
     bool FWasDownAtPress = false;
-    double FMorphFactor = 0.0;
     std::unique_ptr<QTimer> FRepeatTimer;
-    std::unique_ptr<QTimer> FMorphTimer;
+    ButtonMorph FMorph;
 };

@@ -4,6 +4,7 @@
 #include "MorphBlend.h"
 #include "TbsEffectBmp.h"
 #include "TbsSkinButton.h"
+#include "TbsSkinSpeedButton.h"
 
 #include <QEnterEvent>
 #include <QApplication>
@@ -42,6 +43,34 @@ TEST(ButtonMorph, FadeInTakesTwelveTicksAndFadeOutEleven)
     }
     EXPECT_EQ(button.MorphFactor(), 0.0);
     EXPECT_EQ(ticks, 12);
+}
+
+// The speed button (no focus) fades with the same steps on the mouse alone.
+TEST(ButtonMorph, SpeedButtonFadesInTwelveTicksOnTheMouse)
+{
+    struct Form : TComponent {
+        TbsSkinData* skin = fixture::loadSkin(this, fixture::skinText("morphing=1\r\nmorphkind=mkdefault\r\n"));
+    } form;
+    QWidget window;
+    TbsSkinSpeedButton button(&window, &form);
+    button.setSkinDataName(QStringLiteral("button"));
+    button.setSkinData(form.skin);
+    window.show();
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&button, &enter);
+    ASSERT_TRUE(button.morphTimerActive());
+    int ticks = 0;
+    for (; button.morphTimerActive() && ticks < 50; ++ticks)
+        button.MorphTimerTick();
+    EXPECT_EQ(ticks, 12);
+    EXPECT_EQ(button.MorphFactor(), 1.0);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+    ASSERT_TRUE(button.morphTimerActive());
+    for (ticks = 0; button.morphTimerActive() && ticks < 50; ++ticks)
+        button.MorphTimerTick();
+    EXPECT_EQ(ticks, 12);
+    EXPECT_EQ(button.MorphFactor(), 0.0);
 }
 
 namespace {
