@@ -239,7 +239,9 @@ void TbsSkinPopupWindow::setActive(int index, bool byMouse)
 
 void TbsSkinPopupWindow::trackMouse(QPoint local)
 {
-    if (local == FLastMouse)
+    // A closed window waits for its deletion; a tick of its timer until then must not act
+    // on the menu, whose open windows it is no longer one of.
+    if (local == FLastMouse || FMenu->indexOf(this) < 0)
         return;
     FLastMouse = local;
     const bool inside = rect().contains(local);
