@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "StartupLookupDialog.h"
+#include "TerminationSignals.h"
 #include "Tfrmcust_prod.h"
 
 #include <QApplication>
@@ -10,6 +11,11 @@
 
 int runProgram()
 {
+    // Before the connection opens: the database client library's own handlers come after ours
+    // and pass the signal on. Every event loop ends, also that of an open message box; a
+    // report run that holds the thread ends first.
+    TerminationSignals terminationSignals([] { QCoreApplication::quit(); });
+
     std::unique_ptr<Tfrmcust_prod> created;
     const int startupResult = TApplication::instance().startup([&] {
         created = std::make_unique<Tfrmcust_prod>();

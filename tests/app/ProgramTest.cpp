@@ -10,8 +10,11 @@
 #include "Tfrmcust_prod.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -55,6 +58,51 @@ TEST(Program, LeaveEndsTheProgramWithExitCodeZero)
     // The window freed itself when it closed.
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<Tfrmcust_prod*>(w), nullptr);
+}
+
+// The database client library catches SIGTERM and SIGINT for itself once a connection is open;
+// the program still ends, through its normal course, also from inside a modal message box.
+TEST(Program, TerminationSignalEndsTheProgramWithExitCodeZero)
+{
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        testQtApp();
+        AppTestDir fixture;
+        fixture.writeDrivers();
+        fixture.writeConnection(fixture.createDatabase("signal.fdb"));
+        fixture.useAsExeDir();
+
+        bool raised = false;
+        bool boxOpenWhenRaised = false;
+        MessageBox::ScopedHandler answer([&](const MessageBox::Request&) {
+            // A modal box with its own loop: the signal arrives while it is open.
+            boxOpenWhenRaised = true;
+            raised = true;
+            std::raise(signal);
+            QEventLoop modal;
+            QTimer::singleShot(20000, &modal, &QEventLoop::quit);
+            modal.exec();
+            return QMessageBox::Ok;
+        });
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            if (shownMainWindow() && !raised) {
+                driver.stop();
+                MessageBox::show("cust_prod", "a message");
+            }
+        });
+        driver.start(10);
+        bool timedOut = false;
+        QTimer::singleShot(20000, qApp, [&] {
+            timedOut = true;
+            QCoreApplication::quit();
+        });
+
+        EXPECT_EQ(runProgram(), 0) << signal;
+        EXPECT_TRUE(boxOpenWhenRaised) << signal;
+        EXPECT_FALSE(timedOut) << signal;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_EQ(qobject_cast<Tfrmcust_prod*>(w), nullptr) << signal;
+    }
 }
 
 TEST(Program, FailedStartIsReportedAndTheWindowNeverShown)
