@@ -31,6 +31,10 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 namespace {
 
 bool isResizeCode(int code) { return code >= HTLEFT && code <= HTBOTTOMRIGHT; }
@@ -728,12 +732,10 @@ SkinMenuEntry& TbsSkinFrame::systemMenuItems()
     }
     if (!UseDefaultSysMenu)
         return *SystemMenu;
-    static const char* const own[] = {"BSF_MINITEM", "BSF_MAXITEM", "BSF_RESTORE", "BSF_ROLLUP", "BSF_MINTOTRAY",
-                                      "BSF_CLOSE"};
+    static constexpr std::array<std::string_view, 6> own{"BSF_MINITEM", "BSF_MAXITEM", "BSF_RESTORE",
+                                                         "BSF_ROLLUP",  "BSF_MINTOTRAY", "BSF_CLOSE"};
     auto& items = SystemMenu->Items;
-    std::erase_if(items, [](const auto& e) {
-        return std::find_if(std::begin(own), std::end(own), [&](const char* n) { return e->Name == n; }) != std::end(own);
-    });
+    std::erase_if(items, [](const auto& e) { return std::ranges::find(own, e->Name) != own.end(); });
     SkinMenuEntry top;
     addOwn(top, true);
     for (size_t i = 0; i < top.Items.size(); ++i)

@@ -126,6 +126,27 @@ TEST_F(FrameWindow, SystemMenuItemsOfTheMainWindow)
     EXPECT_EQ(frame->systemMenuItems().Items.back()->ShortCut, QKeySequence(QStringLiteral("Alt+F4")));
 }
 
+TEST_F(FrameWindow, AnAssignedSystemMenuGetsTheFramesItemsAroundItsOwn)
+{
+    useSkin("compressed");
+    SkinMenuEntry custom;
+    custom.add("BSF_CLOSE", QStringLiteral("Old close"));
+    custom.add("About", QStringLiteral("&About"));
+    frame->SystemMenu = &custom;
+    // Built again for every showing: the frame's items never pile up.
+    for (int showing = 0; showing < 2; ++showing) {
+        std::vector<std::string> names;
+        for (auto& item : frame->systemMenuItems().Items)
+            names.push_back(item->Name + ":" + item->Caption.toStdString());
+        EXPECT_EQ(names, (std::vector<std::string>{"BSF_MINITEM:Mi&nimize", "BSF_MAXITEM:Ma&ximize",
+                                                   "BSF_ROLLUP:Ro&llUp", "About:&About", "BSF_CLOSE:&Close"}));
+    }
+    frame->UseDefaultSysMenu = false;
+    EXPECT_EQ(&frame->systemMenuItems(), &custom);
+    EXPECT_EQ(custom.Items.size(), 5u);
+    frame->SystemMenu = nullptr;
+}
+
 TEST_F(FrameWindow, RightClickOnTheCaptionOpensTheSystemMenuThatNeverTakesTheFocus)
 {
     useSkin("compressed");
