@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -48,6 +49,21 @@ void addClumplet(std::vector<char>& buffer, char tag, const std::string& value)
     buffer.push_back(tag);
     buffer.push_back(static_cast<char>(std::min<size_t>(value.size(), 255)));
     buffer.insert(buffer.end(), value.begin(), value.begin() + std::min<size_t>(value.size(), 255));
+}
+
+// An immediate execution refused before the statement ran, for a reason of that way of running
+// it alone: a statement that returns rows ("SQLDA error", no place for its output), or a text
+// that the client library's own look at it (it checks for statements it must handle itself)
+// cannot split into tokens, which it reports in its own words instead of the server's.
+bool refusedAsImmediate(const ISC_STATUS* status)
+{
+    for (int i = 0; i < ISC_STATUS_LENGTH - 2 && status[i] != isc_arg_end;) {
+        if (status[i] == isc_arg_gds && status[i + 1] == isc_dsql_sqlda_err)
+            return true;
+        i += status[i] == isc_arg_cstring ? 3 : 2;  // a counted string has a length and a pointer
+    }
+    return status[0] == isc_arg_gds && status[1] == isc_random && status[2] == isc_arg_string
+        && std::strcmp(reinterpret_cast<const char*>(status[3]), "Parse to tokens error") == 0;
 }
 
 int statementTypeOf(const FbClientLibrary& client, isc_stmt_handle* stmt, std::string& error)
@@ -312,6 +328,26 @@ bool FbConnection::runOnce(const std::string& sql, const DbxParams& params, Data
     if (!bulk_ && !startTransaction(readOnly, tr, error))
         return false;
 
+    // A statement whose rows nobody reads goes to the server with its values in one request,
+    // prepared and run together: a round trip and several client calls fewer than preparing,
+    // describing and executing it, which is much of the cost of a loop of short statements
+    // (the report's return merge). The few statements that do not suit that way are refused
+    // before they run and take the prepared way, so what they do and say stays the same.
+    if (!rows && !readOnly) {
+        const Immediate outcome = runImmediate(sql, params, tr, error);
+        if (outcome != Immediate::NotSuitable) {
+            const bool done = outcome == Immediate::Done;
+            if (bulk_)
+                return done;
+            if (!done) {
+                rollback(tr);
+                return false;
+            }
+            return commit(tr, error);
+        }
+        error.clear();
+    }
+
     isc_stmt_handle stmt = 0;
     FbSqlda columns;
     int statementType = 0;
@@ -327,6 +363,26 @@ bool FbConnection::runOnce(const std::string& sql, const DbxParams& params, Data
         return false;
     }
     return commit(tr, error);
+}
+
+FbConnection::Immediate FbConnection::runImmediate(const std::string& sql, const DbxParams& params,
+                                                   isc_tr_handle& tr, std::string& error)
+{
+    const int count = static_cast<int>(params.size());
+    FbSqlda inputs(std::max(1, count));
+    inputs.get()->sqld = static_cast<ISC_SHORT>(count);
+    if (!inputs.bind(params, error))
+        return Immediate::Failed;
+    ISC_STATUS_ARRAY status{};
+    // The length argument is 16 bits wide; 0 means "up to the terminating zero".
+    const unsigned short length = sql.size() < 65536 ? static_cast<unsigned short>(sql.size()) : 0;
+    if (client_->executeImmediate(status, &db_, &tr, length, sql.c_str(), dialect_, count ? inputs.get() : nullptr)) {
+        if (refusedAsImmediate(status))
+            return Immediate::NotSuitable;
+        error = client_->errorText(status);
+        return Immediate::Failed;
+    }
+    return Immediate::Done;
 }
 
 bool FbConnection::execute(const std::string& sql, const DbxParams& params, DataPacket* rows,

@@ -50,6 +50,10 @@ public:
     void dropStatement(isc_stmt_handle& stmt);
 
 private:
+    enum class Immediate { Done, Failed, NotSuitable };
+    // Prepares and runs `sql` in one request, without reading rows.
+    Immediate runImmediate(const std::string& sql, const DbxParams& params, isc_tr_handle& tr,
+                           std::string& error);
     bool runOnce(const std::string& sql, const DbxParams& params, DataPacket* rows, bool readOnly,
                  std::string& error);
 
