@@ -1,6 +1,8 @@
 // reportbench: times the report run phase by phase on generated databases, on the embedded
 // engine and on the loopback server, and replays the statements the run issued through
-// isql-fb as the reference. Prints one table.
+// isql-fb as the reference, each followed by COMMIT, with the same phases marked (the
+// "isql-fb" rows). "floor" is the merge done as one set-based MERGE on the same indexed
+// table, on another fresh copy. Prints one table.
 //
 //   reportbench [--sizes SALES:RETURNS,...] [--engines embedded,server] [--work DIR]
 //               [--forced-writes on|off]
@@ -106,13 +108,11 @@ Target freshCopy(const std::string& generated, const std::string& work, const st
     return target;
 }
 
-double runProcess(const QString& program, const QStringList& args, const QString& input = {})
+double runProcess(const QString& program, const QStringList& args, const QString& output = {})
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.setStandardOutputFile(QProcess::nullDevice());
-    if (!input.isEmpty())
-        process.setStandardInputFile(input);
+    process.setStandardOutputFile(output.isEmpty() ? QProcess::nullDevice() : output);
     QElapsedTimer timer;
     timer.start();
     process.start(program, args);
@@ -136,6 +136,13 @@ public:
             seconds[*current_] += std::chrono::duration<double>(now - started_).count();
         current_ = phase;
         started_ = now;
+        // The replay marks the same phases, so that its time splits the same way.
+        script += phaseMark(reportPhaseName(phase));
+    }
+
+    static std::string phaseMark(const std::string& name)
+    {
+        return "SHELL echo @@phase " + name + " $(date +%s.%N);\n";
     }
 
     void statementIssued(const std::string& text, const std::vector<SqlParam>& params) override
@@ -161,11 +168,16 @@ public:
             last = match.capturedEnd();
         }
         replayed += sql.mid(last);
-        script += replayed.toLatin1().toStdString() + ";\nCOMMIT;\n";
+        const std::string statement = replayed.toLatin1().toStdString() + ";\nCOMMIT;\n";
+        script += statement;
+        if (current_)
+            byPhase[*current_] += statement;
     }
 
     std::map<ReportPhase, double> seconds;
     std::string script;
+    std::map<ReportPhase, std::string> byPhase;
+    std::string tableName;
     long mergeRows = 0;
 
 private:
@@ -173,11 +185,40 @@ private:
     std::chrono::steady_clock::time_point started_;
 };
 
+std::string floorScriptPath(const std::string& replayScriptPath)
+{
+    return replayScriptPath + ".floor.sql";
+}
+
 struct Figures {
     std::map<ReportPhase, double> phases;
+    std::map<std::string, double> replayPhases;  // by phase name
     double total = 0, replay = 0;
+    double floor = 0;  // the merge as one set-based MERGE, on the same indexed table
     long mergeRows = 0;
 };
+
+// The replay's output holds "@@phase NAME SECONDS" marks; each phase lasts until the next mark.
+std::map<std::string, double> replayPhaseTimes(const std::string& outputPath)
+{
+    std::map<std::string, double> seconds;
+    std::ifstream in(outputPath);
+    std::string previous;
+    double previousAt = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("@@phase ", 0) != 0)
+            continue;
+        const QStringList parts = QString::fromStdString(line).split(' ', Qt::SkipEmptyParts);
+        if (parts.size() < 3)
+            continue;
+        const double at = parts[2].toDouble();
+        if (!previous.empty())
+            seconds[previous] += at - previousAt;
+        previous = parts[1].toStdString();
+        previousAt = at;
+    }
+    return seconds;
+}
 
 Figures measure(const std::string& exeDir, const std::string& database, const std::string& isqlConnect,
                 const std::string& user, const std::string& password, const std::string& scriptPath)
@@ -200,11 +241,29 @@ Figures measure(const std::string& exeDir, const std::string& database, const st
         timer.start();
         run.run();
         figures.total = timer.nsecsElapsed() / 1e9;
+        recorder.tableName = run.values().TMPTABLE;
     }
     figures.phases = recorder.seconds;
     figures.mergeRows = recorder.mergeRows;
-    writeFile(scriptPath, "SET NAMES NONE;\nCONNECT '" + isqlConnect + "' USER '" + user + "' PASSWORD '" + password
-                              + "';\n" + recorder.script);
+    const std::string connect
+        = "SET NAMES NONE;\nCONNECT '" + isqlConnect + "' USER '" + user + "' PASSWORD '" + password + "';\n";
+    writeFile(scriptPath, connect + recorder.script + Recorder::phaseMark("end"));
+    // The floor: the run's own table, fill and index, then the returns merged by one MERGE of
+    // the grouped return totals (names taken from any row of the group).
+    const std::string table = recorder.tableName;
+    writeFile(floorScriptPath(scriptPath),
+              connect + recorder.byPhase[ReportPhase::CreateTable] + recorder.byPhase[ReportPhase::FillSales]
+                  + recorder.byPhase[ReportPhase::CreateIndex] + Recorder::phaseMark("merge")
+                  + "MERGE INTO " + table + " T USING (SELECT A.CUST_ID, MAX(A.CUST_NAME) AS CUST_NAME, B.PD_ITEMID, "
+                    "MAX(C.PD_ITEMNAME) AS PD_ITEMNAME, B.U_PRICE, SUM(B.V_QTY * -1) AS QTY "
+                    "FROM SALBK_MASTER A, SALBK_SUB B, PROD_ITEM C WHERE A.MASTERBILLID = B.MASTERBILLID "
+                    "AND B.PD_ITEMID = C.PD_ITEMID AND A.ACC_DATE BETWEEN '2024/01/01' AND '2024/12/31' "
+                    "GROUP BY A.CUST_ID, B.PD_ITEMID, B.U_PRICE) S "
+                    "ON T.CUST_ID = S.CUST_ID AND T.PROD_ID = S.PD_ITEMID AND T.U_PRICE = S.U_PRICE "
+                    "WHEN MATCHED THEN UPDATE SET QTY = T.QTY + S.QTY "
+                    "WHEN NOT MATCHED THEN INSERT (CUST_ID, CUST_NAME, PROD_ID, PROD_NAME, U_PRICE, QTY) "
+                    "VALUES (S.CUST_ID, S.CUST_NAME, S.PD_ITEMID, S.PD_ITEMNAME, S.U_PRICE, S.QTY);\nCOMMIT;\n"
+                  + Recorder::phaseMark("end"));
     return figures;
 }
 
@@ -249,7 +308,7 @@ int main(int argc, char** argv)
     std::printf("%-8s %-7s %-9s", "sales", "returns", "engine");
     for (ReportPhase p : shown)
         std::printf(" %8s", reportPhaseName(p));
-    std::printf(" %9s %8s %8s %6s\n", "ms/return", "run", "replay", "ratio");
+    std::printf(" %9s %8s %8s %6s %7s\n", "ms/return", "run", "replay", "ratio", "floor");
 
     for (const QString& size : parser.value("sizes").split(',')) {
         const QStringList parts = size.split(':');
@@ -273,18 +332,35 @@ int main(int argc, char** argv)
             Figures f = measure(exeDir, target.database, target.database, user, password, work + "/replay.sql");
             // The replay runs on a fresh copy too.
             target = freshCopy(generated, work, sales, via, forcedWrites);
-            f.replay = runProcess("isql-fb", {"-q", "-i", QString::fromStdString(work + "/replay.sql")});
+            f.replay = runProcess("isql-fb", {"-q", "-i", QString::fromStdString(work + "/replay.sql")},
+                                  QString::fromStdString(work + "/replay.out"));
+            f.replayPhases = replayPhaseTimes(work + "/replay.out");
+            fs::remove(target.file);
+            target = freshCopy(generated, work, sales, via, forcedWrites);
+            runProcess("isql-fb", {"-q", "-i", QString::fromStdString(floorScriptPath(work + "/replay.sql"))},
+                       QString::fromStdString(work + "/floor.out"));
+            f.floor = replayPhaseTimes(work + "/floor.out")["merge"];
+            const auto perReturn = [&](double mergeSeconds) {
+                return f.mergeRows > 0 ? mergeSeconds * 1000 / double(f.mergeRows) : 0.0;
+            };
             std::printf("%-8s %-7s %-9s", sales.c_str(), returns.c_str(), onServer ? "server" : "embedded");
             for (ReportPhase p : shown)
                 std::printf(" %8.3f", f.phases[p]);
-            std::printf(" %9.3f %8.2f %8.2f %6.2f\n",
-                        f.mergeRows > 0 ? f.phases[ReportPhase::MergeReturns] * 1000 / double(f.mergeRows) : 0.0,
-                        f.total, f.replay, f.replay > 0 ? f.total / f.replay : 0.0);
+            std::printf(" %9.3f %8.2f %8.2f %6.2f %7.3f\n", perReturn(f.phases[ReportPhase::MergeReturns]), f.total,
+                        f.replay, f.replay > 0 ? f.total / f.replay : 0.0, f.floor);
+            // The same phases of the replay, and the merge's ratio.
+            std::printf("%-8s %-7s %-9s", "", "", "  isql-fb");
+            for (ReportPhase p : shown)
+                std::printf(" %8.3f", f.replayPhases[reportPhaseName(p)]);
+            const double replayMerge = f.replayPhases[reportPhaseName(ReportPhase::MergeReturns)];
+            std::printf(" %9.3f %8s %8s %6.2f\n", perReturn(replayMerge), "", "",
+                        replayMerge > 0 ? f.phases[ReportPhase::MergeReturns] / replayMerge : 0.0);
             std::fflush(stdout);
             fs::remove(target.file);
         }
     }
-    std::printf("times in seconds; ms/return = merge time per return row; ratio = run / isql-fb replay; forced writes %s\n",
+    std::printf("times in seconds; ms/return = merge time per return row; ratio = run / isql-fb replay (on the"
+                " isql-fb rows: merge / replayed merge); floor = the merge as one MERGE statement; forced writes %s\n",
                 parser.value("forced-writes") == "off" ? "off" : "on");
     return 0;
 }
