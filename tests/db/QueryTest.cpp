@@ -197,6 +197,28 @@ TEST_F(Query, DoubleParameterIsRoundedToTheServersType)
     }
 }
 
+// execSQL sends a statement and its values in one request; the statements that cannot go that
+// way (one that returns rows, a text the client library cannot split into tokens) take the
+// prepared way and behave as before: run, or fail with the server's own message.
+TEST_F(Query, ExecSqlRunsEveryKindOfStatement)
+{
+    run({"SELECT CUST_ID FROM CUSTOMER"});
+    run({"UPDATE CUSTOMER SET N = N + 1 WHERE CUST_ID = 'C002'"});
+    query_.close();
+    query_.sql().clear();
+    query_.sql().add("UPDATE CUSTOMER SET CUST_NAME = :NAME WHERE CUST_ID = :ID");
+    query_.paramByName("NAME").setAsString("It's");
+    query_.paramByName("ID").setAsString("C001");
+    query_.execSQL();
+    open({"SELECT CUST_NAME || N FROM CUSTOMER WHERE CUST_ID = 'C002'"});
+    EXPECT_EQ(query_.firstColumnText(), "Second8");
+    open({"SELECT CUST_NAME FROM CUSTOMER WHERE CUST_ID = 'C001'"});
+    EXPECT_EQ(query_.firstColumnText(), "It's");
+
+    EXPECT_NE(failure({"SELECT 'unclosed FROM CUSTOMER"}).find("Dynamic SQL Error"), std::string::npos);
+    EXPECT_NE(failure({"INSERT INTO NO_SUCH_TABLE VALUES (1)"}).find("Table unknown"), std::string::npos);
+}
+
 TEST_F(Query, Big5PassesByteForByte)
 {
     // 功 (A5 5C) and 許 (B3 5C) end in the byte of a backslash; 客戶 is A B C8 E1 A4 E1.
