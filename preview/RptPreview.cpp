@@ -56,8 +56,8 @@ Outcome runPreview(const QString& iniPath, bool closeAtOnce)
         PreviewWindow window(*document, QApplication::activeWindow());
         if (closeAtOnce) {
             auto* poll = new QTimer(&window);
-            int tries = 0;
-            QObject::connect(poll, &QTimer::timeout, &window, [&window, &tries] {
+            // The count lives in the lambda: the timer fires long after this block has ended.
+            QObject::connect(poll, &QTimer::timeout, &window, [&window, tries = 0]() mutable {
                 if (window.pageView()->hasPainted() || ++tries >= closeAtOnceMaxTries)
                     window.accept();
             });
