@@ -22,7 +22,7 @@ struct SkinRect {
     constexpr bool isEmpty() const { return width() < 1 || height() < 1; }
     QRect toQRect() const { return QRect(left, top, width(), height()); }
     constexpr SkinRect translated(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
-    // Edges included on all four sides (the spec of the "spanning" zone tests).
+    // Edges included on all four sides (the rule of the "spanning" zone tests).
     constexpr bool containsInclusive(QPoint p) const {
         return p.x() >= left && p.x() <= right && p.y() >= top && p.y() <= bottom;
     }
