@@ -3,6 +3,7 @@
 // off-screen bitmap per paint (default face while unskinned, skin face otherwise) and reports
 // the mouse entering and leaving.
 
+#include "SkinChangeReceiver.h"
 #include "Component.h"
 #include "NotifyEvent.h"
 #include "SkinSection.h"
@@ -13,14 +14,14 @@
 
 class TbsSkinData;
 
-class TbsSkinControl : public QWidget, public TComponent {
+class TbsSkinControl : public QWidget, public TComponent, public SkinChangeReceiver {
     Q_OBJECT
 public:
     explicit TbsSkinControl(QWidget* parent = nullptr, TComponent* owner = nullptr);
     ~TbsSkinControl() override;
     const char* className() const noexcept override { return "TbsSkinControl"; }
 
-    TbsSkinData* SkinData() const { return FSkinData; }
+    TbsSkinData* SkinData() const override { return FSkinData; }
     virtual void setSkinData(TbsSkinData* value);
     const QString& SkinDataName() const { return FSkinDataName; }
     void setSkinDataName(const QString& value) { FSkinDataName = value; }
@@ -30,9 +31,9 @@ public:
 
     // Looks the section up again and copies its values (start of every paint, resize, skin change).
     virtual void LoadSkinSection();
-    virtual void ApplySkin();
+    void ApplySkin() override;
     // Before a skin change: draw unskinned until the next ApplySkin.
-    virtual void ResetSkinSection();
+    void ResetSkinSection() override;
 
     bool isSkinned() const { return FIndex != -1; }
     // The last section read (valid while skinned).

@@ -3,6 +3,7 @@
 // optional button at the right end with hot and pressed images, and fonts and colours that
 // follow the skin and the edit's state.
 
+#include "SkinChangeReceiver.h"
 #include "EditGeometry.h"
 #include "SkinSection.h"
 #include "TbsCustomEdit.h"
@@ -12,13 +13,13 @@
 class TbsSkinData;
 enum class TAlignment;
 
-class TbsSkinCustomEdit : public TbsCustomEdit {
+class TbsSkinCustomEdit : public TbsCustomEdit, public SkinChangeReceiver {
     Q_OBJECT
 public:
     explicit TbsSkinCustomEdit(QWidget* parent = nullptr, TComponent* owner = nullptr);
     const char* className() const noexcept override { return "TbsSkinCustomEdit"; }
 
-    TbsSkinData* SkinData() const { return FSkinData; }
+    TbsSkinData* SkinData() const override { return FSkinData; }
     void setSkinData(TbsSkinData* value);
     const QString& SkinDataName() const { return FSkinDataName; }
     void setSkinDataName(const QString& value) { FSkinDataName = value; }
@@ -41,8 +42,8 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
 
-    virtual void ApplySkin();
-    void ResetSkinSection() { FIndex = -1; }
+    void ApplySkin() override;
+    void ResetSkinSection() override { FIndex = -1; }
     bool isSkinned() const { return FIndex != -1; }
 
     // Geometry for the current size (window coordinates).

@@ -4,6 +4,7 @@
 // has no scroll bars of its own (the wheel scrolls one line per step, and a separate
 // TbsSkinScrollBar can be linked).
 
+#include "SkinChangeReceiver.h"
 #include "Component.h"
 #include "NotifyEvent.h"
 #include "SkinSection.h"
@@ -17,13 +18,13 @@
 
 class TbsSkinData;
 
-class TbsSkinMemo : public QWidget, public TComponent {
+class TbsSkinMemo : public QWidget, public TComponent, public SkinChangeReceiver {
     Q_OBJECT
 public:
     explicit TbsSkinMemo(QWidget* parent = nullptr, TComponent* owner = nullptr);
     const char* className() const noexcept override { return "TbsSkinMemo"; }
 
-    TbsSkinData* SkinData() const { return FSkinData; }
+    TbsSkinData* SkinData() const override { return FSkinData; }
     void setSkinData(TbsSkinData* value);
     const QString& SkinDataName() const { return FSkinDataName; }
     void setSkinDataName(const QString& value) { FSkinDataName = value; }
@@ -55,8 +56,8 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
 
-    void ApplySkin();
-    void ResetSkinSection() { FIndex = -1; }
+    void ApplySkin() override;
+    void ResetSkinSection() override { FIndex = -1; }
     bool isSkinned() const { return FIndex != -1; }
     bool isMouseIn() const { return FMouseIn; }
     // Refreshes the linked scroll bar from the memo's lines and view.

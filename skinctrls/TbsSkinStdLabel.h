@@ -3,6 +3,7 @@
 // "stdlabel" section. With UseSkinFont on, its own Font is never used: unskinned it draws in
 // DefaultFont.
 
+#include "SkinChangeReceiver.h"
 #include "Component.h"
 #include "SkinSection.h"
 
@@ -10,13 +11,13 @@
 
 class TbsSkinData;
 
-class TbsSkinStdLabel : public QLabel, public TComponent {
+class TbsSkinStdLabel : public QLabel, public TComponent, public SkinChangeReceiver {
     Q_OBJECT
 public:
     explicit TbsSkinStdLabel(QWidget* parent = nullptr, TComponent* owner = nullptr);
     const char* className() const noexcept override { return "TbsSkinStdLabel"; }
 
-    TbsSkinData* SkinData() const { return FSkinData; }
+    TbsSkinData* SkinData() const override { return FSkinData; }
     void setSkinData(TbsSkinData* value);
     const QString& SkinDataName() const { return FSkinDataName; }
     void setSkinDataName(const QString& value) { FSkinDataName = value; }
@@ -32,8 +33,8 @@ public:
     bool AutoSize() const { return FAutoSize; }
     void setAutoSize(bool value);
 
-    void ApplySkin();
-    void ResetSkinSection() { FIndex = -1; }
+    void ApplySkin() override;
+    void ResetSkinSection() override { FIndex = -1; }
     bool isSkinned() const { return FIndex != -1; }
 
     // The font and colour the label draws with now (the font rules of the label).
