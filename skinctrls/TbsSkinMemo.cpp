@@ -338,7 +338,7 @@ bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
         }
         return true;
     }
-    if ((watched == FMemo || watched == FMemo->viewport()) && !FReadOnly && restrictInput(event))
+    if ((watched == FMemo || watched == FMemo->viewport()) && restrictInput(event))
         return true;
     if (watched == FMemo) {
         switch (event->type()) {
@@ -392,12 +392,19 @@ bool TbsSkinMemo::restrictInput(QEvent* event)
             key->ignore();
             return true;
         }
+        // The read-only rule (below, in the event filter) drops what would change the text.
+        if (FReadOnly)
+            return false;
         const int room = roomForInput();
         if (key->matches(QKeySequence::Paste) && room >= 0) {
-            FMemo->textCursor().insertText(QGuiApplication::clipboard()->text().left(room));
+            const QString pasted = QGuiApplication::clipboard()->text();
+            if (!pasted.isEmpty()) {
+                FMemo->textCursor().insertText(pasted.left(room));
+                FMemo->ensureCursorVisible();
+            }
             return true;
         }
-        QString typed = enter ? QStringLiteral("\n") : key->text();
+        const QString typed = enter ? QStringLiteral("\n") : key->text();
         const bool typing = enter || (!typed.isEmpty() && typed.at(0).isPrint()
                                       && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
         if (!typing)
@@ -407,6 +414,7 @@ bool TbsSkinMemo::restrictInput(QEvent* event)
         if (enter && !FWantReturns) {
             // Ctrl+Enter: the line break that Enter itself no longer types.
             FMemo->textCursor().insertBlock();
+            FMemo->ensureCursorVisible();
             return true;
         }
         return false;
@@ -414,7 +422,7 @@ bool TbsSkinMemo::restrictInput(QEvent* event)
     case QEvent::InputMethod: {
         auto* input = static_cast<QInputMethodEvent*>(event);
         const int room = roomForInput();
-        if (room < 0 || input->commitString().size() <= room)
+        if (FReadOnly || room < 0 || input->commitString().size() <= room)
             return false;
         QInputMethodEvent cut(input->preeditString(), input->attributes());
         cut.setCommitString(input->commitString().left(room), input->replacementStart(), input->replacementLength());
@@ -424,6 +432,8 @@ bool TbsSkinMemo::restrictInput(QEvent* event)
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         const int room = roomForInput();
+        if (FReadOnly)
+            return false;
         // A dropped text that does not fit is refused whole (where it lands is not yet known).
         return room >= 0 && drop->mimeData() && drop->mimeData()->text().size() > room;
     }

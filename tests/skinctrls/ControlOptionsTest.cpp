@@ -151,13 +151,17 @@ TEST(MemoOptions, WithoutWantReturnsEnterGoesToTheDefaultButtonAndCtrlEnterBreak
     QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
     EXPECT_EQ(memo.Text(), QStringLiteral("ab\n")) << "no line typed";
     EXPECT_EQ(clicks, 1) << "the dialog's default button took Enter";
+    memo.setReadOnly(true);
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(clicks, 2) << "also from a read-only memo";
+    memo.setReadOnly(false);
 
     dialog.show();
     ASSERT_TRUE(activate(dialog));
     memo.setFocus();
     QTest::keyClick(dialog.windowHandle(), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(memo.Text(), QStringLiteral("ab\n\n"));
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST(MemoOptions, MaxLengthLimitsTypingAndPastingButNotTheProgram)
