@@ -176,12 +176,27 @@ void TCustomDBSpeedButton::loadDefaultGlyph()
     }
 }
 
+bool TCustomDBSpeedButton::RuntimeEnabled() const
+{
+    return runtimeEnabled_ && !disabledByProgram();
+}
+
+bool TCustomDBSpeedButton::disabledByProgram() const
+{
+    // The evaluation never leaves the widget's own disabled mark set (see UpdateEnabled), so
+    // the mark is the program's: it disabled the button, perhaps while the evaluation had
+    // already disabled it, when the widget reports no change.
+    return !isLoading() && testAttribute(Qt::WA_ForceDisabled) && !evaluating_;
+}
+
 void TCustomDBSpeedButton::UpdateEnabled()
 {
+    if (disabledByProgram())
+        runtimeEnabled_ = false;
     if (destroying_ || isDestroying() || !runtimeEnabled_)
         return;
     FlagScope evaluating(evaluating_);
-    const bool was = !testAttribute(Qt::WA_ForceDisabled);
+    const bool was = isEnabled();
     bool enabled = false;
     if (dataLink_.active()) {
         const TDataSet* ds = dataLink_.dataSet();
@@ -198,6 +213,9 @@ void TCustomDBSpeedButton::UpdateEnabled()
         enabled = !now.intersects(disableReasons_);
     }
     setEnabled(enabled);
+    // A widget disabled by itself keeps a mark that a later setEnabled(false) of the program
+    // would not change, and so not report; the evaluation's disabling leaves no such mark.
+    setAttribute(Qt::WA_ForceDisabled, false);
     if (menuItem_)
         menuItem_->setEnabled(enabled);
     if (enabled != was && OnEnabledChanged)

@@ -39,7 +39,7 @@ public:
     void setDisableReasons(TDBBDisableReasons reasons) { disableReasons_ = reasons; }
     bool ConfirmDelete() const { return confirmDelete_; }
     void setConfirmDelete(bool confirm) { confirmDelete_ = confirm; }
-    bool RuntimeEnabled() const { return runtimeEnabled_; }
+    bool RuntimeEnabled() const;
     void setRuntimeEnabled(bool enabled);
     TDBButtonType DataButtonType() const { return type_; }
     void setDataButtonType(TDBButtonType type);
@@ -76,6 +76,7 @@ protected:
 
 private:
     void performDatasetAction();
+    bool disabledByProgram() const;
     void menuItemClicked(QObject* sender);
 
     TDBBDisableReasons disableReasons_;

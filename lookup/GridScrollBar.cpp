@@ -1,5 +1,7 @@
 #include "GridScrollBar.h"
 
+#include <algorithm>
+
 namespace GridScrollBar {
 
 Info compute(const DataState& state, int visibleRows, int previousPosition)
@@ -23,6 +25,22 @@ Info compute(const DataState& state, int visibleRows, int previousPosition)
         info.page = 1000;
     }
     return info;
+}
+
+int lastPosition(const Info& info)
+{
+    return info.max - std::max(info.page - 1, 0);
+}
+
+ThumbMove thumbMove(int position)
+{
+    switch (position) {
+    case 0: return ThumbMove::First;
+    case 1: return ThumbMove::PageBack;
+    case 3: return ThumbMove::PageOn;
+    case 4: return ThumbMove::Last;
+    default: return ThumbMove::Stay;
+    }
 }
 
 }

@@ -24,4 +24,12 @@ struct DataState {
 // `previousPosition` is kept while inserting.
 Info compute(const DataState& state, int visibleRows, int previousPosition);
 
+// The highest position the thumb can take: max − page + 1, or max without a page.
+int lastPosition(const Info& info);
+
+// Where dragging the thumb to `position` goes in a dataset that does not number its
+// records: the first record, a page back, nowhere, a page on, the last record.
+enum class ThumbMove { First, PageBack, Stay, PageOn, Last };
+ThumbMove thumbMove(int position);
+
 }

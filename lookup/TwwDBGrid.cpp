@@ -70,7 +70,7 @@ std::string TwwColumn::DisplayLabel() const
         return {};
     for (int i = 0; i < grid_->FieldCount(); ++i)
         if (TField* f = grid_->Fields(i); f && f->fieldName() == fieldName_)
-            return f->displayName();
+            return grid_->UseTFields() ? f->displayName() : TextCodec::toCp950(grid_->columnTitle(i));
     return {};
 }
 
@@ -111,6 +111,7 @@ TwwDBGrid::TwwDBGrid(QWidget* parent, TComponent* owner)
         screenDepth_ = screen->depth();
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             guarded([this](int action) { scrollAction(action); }));
+    connect(verticalScrollBar(), &QAbstractSlider::sliderReleased, this, guarded([this] { thumbReleased(); }));
     layoutGrid();
 }
 
@@ -161,10 +162,66 @@ TwwColumn& TwwDBGrid::ColumnByIndex(int index)
     const TField* field = Fields(index);
     if (!field)
         return dummyColumn_;
+    // Without UseTFields the columns are the lines of Selected, one each, in order.
+    if (!useTFields_)
+        return index < ColumnCount() ? *columns_[static_cast<size_t>(index)] : dummyColumn_;
     for (auto& column : columns_)
         if (column->FieldName() == field->fieldName())
             return *column;
     return dummyColumn_;
+}
+
+QString TwwDBGrid::columnTitle(int column) const
+{
+    const TField* field = Fields(column);
+    if (!field)
+        return {};
+    if (!useTFields_) {
+        const int line = selectedLineOf(TextCodec::fromCp950(field->fieldName()));
+        const QStringList parts = line >= 0 ? selected_[line].split(QLatin1Char('\t')) : QStringList();
+        if (parts.size() >= 3)
+            return parts[2];
+    }
+    return TextCodec::fromCp950(field->displayName());
+}
+
+int TwwDBGrid::columnDisplayWidth(int column) const
+{
+    const TField* field = Fields(column);
+    if (!field)
+        return -1;
+    if (!useTFields_) {
+        const int line = selectedLineOf(TextCodec::fromCp950(field->fieldName()));
+        const QStringList parts = line >= 0 ? selected_[line].split(QLatin1Char('\t')) : QStringList();
+        bool ok = false;
+        const int width = parts.size() >= 2 ? parts[1].trimmed().toInt(&ok) : 0;
+        if (ok)
+            return width;
+    }
+    return field->displayWidth();
+}
+
+int TwwDBGrid::selectedLineOf(const QString& fieldName) const
+{
+    for (int i = 0; i < selected_.size(); ++i)
+        if (selected_[i].section(QLatin1Char('\t'), 0, 0).compare(fieldName, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void TwwDBGrid::setSelected(const QStringList& lines)
+{
+    selected_ = lines;
+    if (!useTFields_)
+        layoutGrid();
+}
+
+void TwwDBGrid::setUseTFields(bool use)
+{
+    if (use == useTFields_)
+        return;
+    useTFields_ = use;
+    layoutGrid();
 }
 
 // ------------------------------------------------------------------ settings
@@ -243,10 +300,27 @@ void TwwDBGrid::layoutGrid()
 
     std::vector<int>& map = dataLink_.fieldMap();
     map.clear();
-    if (const TDataSet* ds = dataSet(); ds && useTFields_)
+    if (const TDataSet* ds = dataSet(); ds && useTFields_) {
         for (int i = 0; i < ds->fieldCount(); ++i)
             if (ds->field(i)->visible())
                 map.push_back(i);
+    } else if (ds) {
+        // The lines of Selected name the columns; a line naming no field of the open dataset
+        // goes.
+        for (int line = 0; line < selected_.size();) {
+            const QString name = selected_[line].section(QLatin1Char('\t'), 0, 0);
+            int index = -1;
+            for (int i = 0; i < ds->fieldCount() && index < 0; ++i)
+                if (TextCodec::fromCp950(ds->field(i)->fieldName()).compare(name, Qt::CaseInsensitive) == 0)
+                    index = i;
+            if (index < 0) {
+                selected_.removeAt(line);
+                continue;
+            }
+            map.push_back(index);
+            ++line;
+        }
+    }
 
     std::vector<std::unique_ptr<TwwColumn>> columns;
     for (int i = 0; i < FieldCount(); ++i)
@@ -269,12 +343,11 @@ void TwwDBGrid::computeColumnWidths()
     columnWidths_.clear();
     for (int i = 0; i < std::max(1, FieldCount()); ++i) {
         const TField* field = Fields(i);
-        const int dataWidth = GridGeometry::dataColumnWidth(zeroWidth, field ? field->displayWidth() : -1);
+        const int dataWidth = GridGeometry::dataColumnWidth(zeroWidth, field ? columnDisplayWidth(i) : -1);
         int titleWidth = 0;
         if (field && titlesLimit)
             titleWidth = GridGeometry::titleColumnWidth(
-                TextCodec::fromCp950(field->displayName()),
-                [&titleMetrics](const QString& part) { return titleMetrics.horizontalAdvance(part); });
+                columnTitle(i), [&titleMetrics](const QString& part) { return titleMetrics.horizontalAdvance(part); });
         columnWidths_.push_back(GridGeometry::columnWidth(dataWidth, titleWidth, titlesLimit));
     }
     updateHorizontalScrollBar();
@@ -291,6 +364,7 @@ void TwwDBGrid::updateVerticalScrollBar()
 {
     GridScrollBar::DataState state;
     if (const TDataSet* ds = dataSet()) {
+        state.numbersRecords = ds->isSequenced();
         state.recordCount = ds->recordCount();
         state.recNo = ds->recNo();
         state.inserting = ds->state() == TDataSetState::dsInsert;
@@ -306,7 +380,7 @@ void TwwDBGrid::updateVerticalScrollBar()
     const QSignalBlocker block(bar);
     // The thumb filling the whole bar leaves nothing to scroll.
     const bool full = info.page >= info.max - info.min;
-    bar->setRange(info.min, full ? info.min : info.max - info.page + 1);
+    bar->setRange(info.min, full ? info.min : GridScrollBar::lastPosition(info));
     bar->setPageStep(std::max(1, info.page));
     bar->setValue(info.position);
 }
@@ -410,7 +484,9 @@ void TwwDBGrid::prepareBackground()
     GridBackground::Request request;
     request.picture = paintOptions_.BackgroundBitmap();
     request.style = paintOptions_.BackgroundDrawStyle();
-    request.size = viewport()->size();
+    // Over the grid's outer size, scroll bars included, as the picture is stretched or
+    // centred; the cells copy from it at their own positions.
+    request.size = size();
     request.screenDepth = screenDepth_;
     request.alternatingRowColor = paintOptions_.AlternatingRowColor();
     request.alternatingRegions = paintOptions_.AlternatingRowRegions() != TwwAlternatingRowRegions();
@@ -560,14 +636,15 @@ void TwwDBGrid::paintGrid(QPainter& painter, const QRect& area)
                 const QRect cell(columnLeft(c), row.top(), columnWidths_[static_cast<size_t>(c)], rowHeight_);
                 if (cell.right() < indicatorWidth() || cell.left() >= width || !cell.intersects(area))
                     continue;
-                const bool selected = focused && r == active && c == currentCol_;
-                paintDataCell(painter, cell, r, c, selected);
+                paintDataCell(painter, cell, r, c, cellSelected(r, c));
             }
             painter.restore();
         }
     }
+    // Indicator cells for the rows there are (an empty dataset still has its one empty row);
+    // below them the background shows.
     if (indicatorWidth() > 0)
-        for (int r = 0; r < std::max(records, visibleRows_ + 1); ++r)
+        for (int r = 0; r < std::max(records, 1); ++r)
             if (indicatorRect(r).intersects(area))
                 paintIndicatorCell(painter, indicatorRect(r), r < records ? r : -1);
 
@@ -578,8 +655,11 @@ void TwwDBGrid::paintGrid(QPainter& painter, const QRect& area)
 
     // No lines while HideAllLines; the current cell gets its focus frame.
     if (focused && records > 0 && active >= 0 && active < records && FieldCount() > 0) {
-        const QRect cell(columnLeft(currentCol_), rowRect(active).top(), columnWidths_[static_cast<size_t>(currentCol_)],
-                         rowHeight_);
+        // With dgRowSelect the frame goes round the whole row of cells.
+        const bool rowSelect = options_ & dgRowSelect;
+        const int frameLeft = columnLeft(rowSelect ? 0 : currentCol_);
+        const int frameWidth = rowSelect ? totalColumnsWidth() : columnWidths_[static_cast<size_t>(currentCol_)];
+        const QRect cell(frameLeft, rowRect(active).top(), frameWidth, rowHeight_);
         painter.save();
         painter.setClipRect(QRect(indicatorWidth(), titleHeight_, width, height));
         painter.setPen(SystemColors::color(SystemColor::Highlight));
@@ -591,6 +671,16 @@ void TwwDBGrid::paintGrid(QPainter& painter, const QRect& area)
     }
 }
 
+bool TwwDBGrid::cellSelected(int row, int column) const
+{
+    if (!hasFocus() && !(options_ & dgAlwaysShowSelection))
+        return false;
+    if (row != dataLink_.activeRecord())
+        return false;
+    return column == currentCol_ || (options_ & dgRowSelect) ||
+           paintOptions_.ActiveRecordColor() != GridBackground::clNone;
+}
+
 void TwwDBGrid::paintTitleCell(QPainter& painter, const QRect& rect, int column)
 {
     if (!copies_.titleRow.isNull())
@@ -600,7 +690,7 @@ void TwwDBGrid::paintTitleCell(QPainter& painter, const QRect& rect, int column)
     const TField* field = Fields(column);
     if (!field)
         return;
-    QString title = TextCodec::fromCp950(field->displayName());
+    QString title = columnTitle(column);
     const int lines = titleLines_ > 1 ? title.count(QLatin1Char('~')) + 1 : 1;
     if (titleLines_ > 1)
         title.replace(QLatin1Char('~'), QLatin1Char('\n'));
@@ -635,8 +725,10 @@ void TwwDBGrid::paintDataCell(QPainter& painter, const QRect& rect, int row, int
     const QString text = field ? TextCodec::fromCp950(field->displayText()) : QString();
     QColor textColor = SystemColors::color(SystemColor::WindowText);
     if (selected) {
+        // Without dgRowSelect the current cell itself keeps the highlight colour.
         const std::uint32_t active = paintOptions_.ActiveRecordColor();
-        const bool ownBrush = active != GridBackground::clNone && (options_ & dgRowSelect);
+        const bool ownBrush =
+            active != GridBackground::clNone && ((options_ & dgRowSelect) || column != currentCol_);
         painter.fillRect(rect, ownBrush ? colorOf(active) : SystemColors::color(SystemColor::Highlight));
         textColor = SystemColors::color(SystemColor::HighlightText);
     } else if (!copies_.background.isNull() && (paintOptions_.BackgroundOptions() & coFillDataCells)) {
@@ -696,12 +788,37 @@ void TwwDBGrid::scrollAction(int action)
     case QAbstractSlider::SliderToMinimum: ds->first(); break;
     case QAbstractSlider::SliderToMaximum: ds->last(); break;
     case QAbstractSlider::SliderMove:
+        if (!ds->isSequenced()) {
+            // Five positions only: the thumb acts where it is let go.
+            if (verticalScrollBar()->isSliderDown())
+                return;
+            thumbReleased();
+            return;
+        }
         if (ds->recordCount() > 0)
             ds->setRecNo(std::clamp(verticalScrollBar()->sliderPosition(), 1, ds->recordCount()));
         break;
     default: break;
     }
     updateVerticalScrollBar();
+    const QSignalBlocker block(verticalScrollBar());
+    verticalScrollBar()->setSliderPosition(scrollInfo_.position);
+}
+
+void TwwDBGrid::thumbReleased()
+{
+    TDataSet* ds = dataSet();
+    if (!ds || ds->isSequenced())
+        return;
+    switch (GridScrollBar::thumbMove(verticalScrollBar()->sliderPosition())) {
+    case GridScrollBar::ThumbMove::First: ds->first(); break;
+    case GridScrollBar::ThumbMove::PageBack: ds->moveBy(-visibleRows_); break;
+    case GridScrollBar::ThumbMove::PageOn: ds->moveBy(visibleRows_); break;
+    case GridScrollBar::ThumbMove::Last: ds->last(); break;
+    case GridScrollBar::ThumbMove::Stay: break;
+    }
+    updateVerticalScrollBar();
+    const QSignalBlocker block(verticalScrollBar());
     verticalScrollBar()->setSliderPosition(scrollInfo_.position);
 }
 
@@ -899,12 +1016,21 @@ void TwwDBGrid::mouseReleaseEvent(QMouseEvent*)
     const int column = resizingColumn_;
     resizingColumn_ = -1;
     dispatch([&] {
-        // The column snaps to a whole number of characters, kept on the dataset's field.
-        if (useTFields_)
-            if (TField* field = Fields(column)) {
-                const int zeroWidth = QFontMetrics(font()).horizontalAdvance(QLatin1Char('0'));
-                field->setDisplayWidth(GridGeometry::displayWidthForColumnWidth(resizeWidth_, zeroWidth));
+        // The column snaps to a whole number of characters, kept on the dataset's field, or
+        // without UseTFields on the column's line of Selected.
+        if (TField* field = Fields(column)) {
+            const int zeroWidth = QFontMetrics(font()).horizontalAdvance(QLatin1Char('0'));
+            const int characters = GridGeometry::displayWidthForColumnWidth(resizeWidth_, zeroWidth);
+            if (useTFields_) {
+                field->setDisplayWidth(characters);
+            } else if (const int line = selectedLineOf(TextCodec::fromCp950(field->fieldName())); line >= 0) {
+                QStringList parts = selected_[line].split(QLatin1Char('\t'));
+                while (parts.size() < 2)
+                    parts << QString();
+                parts[1] = QString::number(characters);
+                selected_[line] = parts.join(QLatin1Char('\t'));
             }
+        }
         layoutGrid();
     });
 }
@@ -916,7 +1042,15 @@ void TwwDBGrid::wheelEvent(QWheelEvent* event)
         TDataSet* ds = dataSet();
         if (!ds)
             return;
-        const int steps = event->angleDelta().y() / 120;
+        // Fine wheels and touchpads send parts of a step; they add up to whole steps.
+        const int delta = event->angleDelta().y();
+        if (delta == 0)
+            return;
+        if ((delta > 0) != (wheelRemainder_ > 0))
+            wheelRemainder_ = 0;
+        wheelRemainder_ += delta;
+        const int steps = wheelRemainder_ / 120;
+        wheelRemainder_ -= steps * 120;
         for (int i = 0; i < std::abs(steps); ++i)
             steps > 0 ? ds->prior() : ds->next();
     });

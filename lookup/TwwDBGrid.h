@@ -45,10 +45,13 @@ public:
     // The column of Fields(index); the dummy column at or past FieldCount.
     TwwColumn& ColumnByIndex(int index);
     int ColumnCount() const { return static_cast<int>(columns_.size()); }
-    // Column lines "field<TAB>width<TAB>title<TAB>T|F[<TAB>group]"; with UseTFields they
-    // only mirror title changes of the fields that have a line.
+    // Column lines "field<TAB>width<TAB>title<TAB>T|F[<TAB>group]". With UseTFields they
+    // only mirror title and width changes of the fields that have a line; without, they are
+    // the columns: their fields in line order, with the lines' widths and titles.
     QStringList& Selected() { return selected_; }
+    void setSelected(const QStringList& lines);
     bool UseTFields() const { return useTFields_; }
+    void setUseTFields(bool use);
 
     // --- settings
     TwwDBGridOptions Options() const { return options_; }
@@ -87,6 +90,10 @@ public:
     int titleRowHeight() const { return titleHeight_; }
     int indicatorWidth() const { return (options_ & dgIndicator) ? kIndicatorWidth : 0; }
     int columnWidth(int index) const;
+    // The column's title and display width in characters: from the field with UseTFields,
+    // from the column's line of Selected without.
+    QString columnTitle(int column) const;
+    int columnDisplayWidth(int column) const;
     int visibleRowCount() const { return visibleRows_; }
     int currentColumn() const { return currentCol_; }
     bool rowParity() const { return rowParity_; }
@@ -142,6 +149,13 @@ private:
     void paintTitleCell(QPainter& painter, const QRect& rect, int column);
     void paintIndicatorCell(QPainter& painter, const QRect& rect, int row);
     void paintDataCell(QPainter& painter, const QRect& rect, int row, int column, bool selected);
+    // Whether data cell (row, column) shows as selected: the current cell, the whole
+    // current row with dgRowSelect or an ActiveRecordColor; only while focused unless
+    // dgAlwaysShowSelection.
+    bool cellSelected(int row, int column) const;
+    // The line of Selected that names the field, or -1.
+    int selectedLineOf(const QString& fieldName) const;
+    void thumbReleased();
 
     int dataLeft() const { return indicatorWidth() - horizontalOffset_; }
     int columnLeft(int column) const;
@@ -190,4 +204,6 @@ private:
     // Column resizing by the user.
     int resizingColumn_ = -1;
     int resizeWidth_ = 0;
+    // Wheel turns below one step (120) add up until they make one.
+    int wheelRemainder_ = 0;
 };

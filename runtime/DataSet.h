@@ -64,6 +64,9 @@ public:
     void setRecNo(int recNo);
     // Posted records (a record being inserted is not counted until posted).
     int recordCount() const { return static_cast<int>(rows_.size()); }
+    // Whether recNo() and recordCount() number the records (scroll bars scale by them).
+    // Every dataset held in memory does; a forward-reading cursor would not.
+    virtual bool isSequenced() const { return true; }
     bool isEmpty() const;
 
     // --- editing

@@ -1,10 +1,12 @@
 #include "TbsSkinButton.h"
 
+#include "ButtonActionGlyph.h"
 #include "EventDispatch.h"
 #include "MorphBlend.h"
 #include "SkinPalette.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -157,7 +159,36 @@ void TbsSkinButton::ButtonClick()
                 dialog->done(FModalResult);
         }
     }
-    fireNotify(OnClick, this);
+    if (FAction && !OnClick)
+        FAction->trigger();
+    else
+        fireNotify(OnClick, this);
+}
+
+void TbsSkinButton::setAction(QAction* action)
+{
+    if (action == FAction)
+        return;
+    if (FAction)
+        disconnect(FAction, nullptr, this, nullptr);
+    FAction = action;
+    if (!action)
+        return;
+    connect(action, &QAction::changed, this, &TbsSkinButton::actionChanged);
+    actionChanged();
+}
+
+void TbsSkinButton::actionChanged()
+{
+    if (!FAction)
+        return;
+    if (FAction->text() != FCaption)
+        setCaption(FAction->text());
+    setToolTip(FAction->toolTip());
+    setEnabled(FAction->isEnabled());
+    if (FGlyph.isNull())
+        if (const QImage glyph = actionGlyph(FAction->icon()); !glyph.isNull())
+            setGlyph(glyph);
 }
 
 void TbsSkinButton::LoadSkinSection()

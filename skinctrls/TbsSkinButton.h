@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <memory>
 
+class QAction;
 class QTimer;
 
 class TbsSkinButton : public TbsSkinCustomControl {
@@ -50,6 +51,11 @@ public:
     void setCancel(bool v) { FCancel = v; }
     int ModalResult() const { return FModalResult; }
     void setModalResult(int v) { FModalResult = v; }
+    // The linked action gives the button its caption, hint and enabled state, and its icon
+    // as the glyph while the button has none; a click without an OnClick of the button's
+    // own triggers it.
+    QAction* Action() const { return FAction; }
+    void setAction(QAction* action);
 
     TNotifyEvent OnClick;
 
@@ -102,6 +108,7 @@ private:
     void acceleratorPressed();
     // Alt with the accelerator reaches the button from anywhere in its window, also from an edit.
     void updateAcceleratorShortcut();
+    void actionChanged();
 
     QString FCaption;
     QImage FGlyph;
@@ -128,4 +135,5 @@ private:
     // The window may go before the button (a button taken out of its window).
     QPointer<QWidget> FWatchedWindow;
     int FAcceleratorShortcut = 0;
+    QPointer<QAction> FAction;
 };

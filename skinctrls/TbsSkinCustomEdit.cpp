@@ -67,8 +67,12 @@ void TbsSkinCustomEdit::setEditPasswordChar(QChar value)
 {
     FPasswordChar = value;
     FEdit->setEchoMode(value.isNull() ? QLineEdit::Normal : QLineEdit::Password);
-    if (!value.isNull())
-        FEdit->setStyleSheet(QString());
+    // The native edit masks with the style's own character unless told which one to use. It
+    // reads the character when its style changes, which replacing one sheet by another is not.
+    FEdit->setStyleSheet(QString());
+    FEdit->setStyleSheet(value.isNull() ? QString()
+                                        : QStringLiteral("QLineEdit { lineedit-password-character: %1; }")
+                                              .arg(value.unicode()));
     recreateNative();
 }
 
@@ -101,8 +105,11 @@ EditGeometry TbsSkinCustomEdit::geometryNow()
 
 void TbsSkinCustomEdit::setFontColor(int bgr)
 {
+    // The disabled group keeps "disabledfontcolor": hovering or focusing changes only the
+    // colour of an enabled edit.
     QPalette pal = FEdit->palette();
-    pal.setColor(QPalette::Text, colorFromBgr(bgr));
+    pal.setColor(QPalette::Active, QPalette::Text, colorFromBgr(bgr));
+    pal.setColor(QPalette::Inactive, QPalette::Text, colorFromBgr(bgr));
     FEdit->setPalette(pal);
 }
 

@@ -109,7 +109,7 @@ void TbsSkinGauge::DrawDefaultImage(QImage& bitmap)
     drawText(bitmap);
 }
 
-void TbsSkinGauge::drawProgress(QPainter& p, const SkinRect& R)
+bool TbsSkinGauge::drawProgress(QPainter& p, const SkinRect& R)
 {
     const SkinRect P = FSection.progressRect;
     const int b = FSection.beginOffset, e = FSection.endOffset;
@@ -122,9 +122,11 @@ void TbsSkinGauge::drawProgress(QPainter& p, const SkinRect& R)
     };
     if (!FVertical) {
         const int m = P.width() - b - e;
-        if (R.width() - b - e > 0) {
-            if (m <= 0)
-                return;
+        if (R.width() - b - e > 0 && m <= 0) {
+            // A middle to fill with nothing to fill it from: nothing more is drawn, no text.
+            if (m == 0)
+                return false;
+        } else if (R.width() - b - e > 0) {
             const int left = R.left + b, right = R.right - e;
             const int count = (right - left) / m + 1;
             for (int k = 0; k < count; ++k) {
@@ -140,9 +142,10 @@ void TbsSkinGauge::drawProgress(QPainter& p, const SkinRect& R)
         }
     } else {
         const int m = P.height() - b - e;
-        if (R.height() - b - e > 0) {
-            if (m <= 0)
-                return;
+        if (R.height() - b - e > 0 && m <= 0) {
+            if (m == 0)
+                return false;
+        } else if (R.height() - b - e > 0) {
             const int top = R.top + b, bottom = R.bottom - e;
             const int count = (bottom - top) / m + 1;
             for (int k = 0; k < count; ++k) {
@@ -158,6 +161,7 @@ void TbsSkinGauge::drawProgress(QPainter& p, const SkinRect& R)
             put(SkinRect(P.left, P.bottom - e, P.right, P.bottom), SkinRect(R.left, R.bottom - e, R.right, R.bottom));
         }
     }
+    return true;
 }
 
 void TbsSkinGauge::DrawSkinImage(QImage& bitmap)
@@ -169,15 +173,13 @@ void TbsSkinGauge::DrawSkinImage(QImage& bitmap)
     ComposeSkinImage(bitmap, FPicture, FGeometry.skinRect);
     const SkinRect filled =
         gaugeFilledRect(fittedProgressArea(), gaugeFraction(FValue, FMinValue, FMaxValue), FVertical);
+    bool complete = false;
     {
         QPainter p(&bitmap);
-        drawProgress(p, filled);
+        complete = drawProgress(p, filled);
     }
-    const int m = FVertical ? FSection.progressRect.height() - FSection.beginOffset - FSection.endOffset
-                            : FSection.progressRect.width() - FSection.beginOffset - FSection.endOffset;
-    if (m == 0)
-        return;
-    drawText(bitmap);
+    if (complete)
+        drawText(bitmap);
 }
 
 void TbsSkinGauge::drawText(QImage& bitmap)

@@ -38,7 +38,9 @@ protected:
 
 private:
     void drawText(QImage& bitmap);
-    void drawProgress(QPainter& p, const SkinRect& filled);
+    // The progress image over the filled rect; false when a middle with no tile to fill it
+    // ends the drawing (no end pieces, no text).
+    bool drawProgress(QPainter& p, const SkinRect& filled);
 
     int FMinValue = 0;
     int FMaxValue = 100;

@@ -8,10 +8,16 @@
 #include "SkinPalette.h"
 #include "TbsSkinScrollBar.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QWheelEvent>
 
 TbsSkinMemo::TbsSkinMemo(QWidget* parent, TComponent* owner)
@@ -23,6 +29,7 @@ TbsSkinMemo::TbsSkinMemo(QWidget* parent, TComponent* owner)
     FMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FMemo->setContextMenuPolicy(Qt::NoContextMenu);
+    FMemo->setTabChangesFocus(true);
     FMemo->document()->setDocumentMargin(1);
     FMemo->installEventFilter(this);
     FMemo->viewport()->installEventFilter(this);
@@ -33,6 +40,12 @@ TbsSkinMemo::TbsSkinMemo(QWidget* parent, TComponent* owner)
         fireNotify(OnChange, this);
     });
     connect(FMemo->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { UpdateScrollBar(); });
+    // The view's top line settles after the native scroll bar has moved (a scroll to the
+    // caret, a relayout): the view itself reports when its text has scrolled.
+    connect(FMemo, &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
+        if (dy != 0)
+            UpdateScrollBar();
+    });
     resize(185, 89);
     recreateNative();
 }
@@ -182,9 +195,30 @@ void TbsSkinMemo::ApplySkin()
     recreateNative();
 }
 
+int TbsSkinMemo::lineCount() const
+{
+    // Lines as the memo shows them: a wrapped line counts each of its screen lines. Blocks
+    // are laid out lazily (until then each counts one), so each is laid out here first.
+    QAbstractTextDocumentLayout* layout = FMemo->document()->documentLayout();
+    int count = 0;
+    for (QTextBlock block = FMemo->document()->begin(); block.isValid(); block = block.next()) {
+        layout->blockBoundingRect(block);
+        count += std::max(1, block.layout()->lineCount());
+    }
+    return count;
+}
+
 int TbsSkinMemo::firstVisibleLine() const
 {
-    return FMemo->verticalScrollBar()->value();
+    // Counted in the same screen lines as lineCount(), from the text at the top of the view.
+    const QTextCursor top = FMemo->cursorForPosition(QPoint(0, 0));
+    const QTextBlock topBlock = top.block();
+    int line = 0;
+    for (QTextBlock block = FMemo->document()->begin(); block.isValid() && block != topBlock; block = block.next())
+        line += std::max(1, block.layout()->lineCount());
+    if (QTextLayout* layout = topBlock.layout(); layout && layout->lineCount() > 0)
+        line += std::max(0, layout->lineForTextPosition(top.positionInBlock()).lineNumber());
+    return line;
 }
 
 void TbsSkinMemo::UpdateScrollBar()
@@ -197,10 +231,10 @@ void TbsSkinMemo::UpdateScrollBar()
     }
     const int textHeight = QFontMetrics(FMemo->font()).height();
     const int visible = textHeight > 0 ? FMemo->viewport()->height() / textHeight : 1;
-    const int lineCount = FMemo->document()->lineCount();
-    if (visible < lineCount) {
+    const int lines = lineCount();
+    if (visible < lines) {
         const int page = visible + 1;
-        FVScrollBar->SetRange(0, lineCount, page, std::min(firstVisibleLine(), lineCount - page + 1));
+        FVScrollBar->SetRange(0, lines, page, std::min(firstVisibleLine(), lines - page + 1));
         FVScrollBar->setEnabled(true);
     } else {
         FVScrollBar->SetRange(0, 0, 0, 0);
@@ -304,6 +338,8 @@ bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
         }
         return true;
     }
+    if ((watched == FMemo || watched == FMemo->viewport()) && restrictInput(event))
+        return true;
     if (watched == FMemo) {
         switch (event->type()) {
         case QEvent::KeyPress: {
@@ -334,4 +370,74 @@ bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+int TbsSkinMemo::roomForInput() const
+{
+    if (FMaxLength <= 0)
+        return -1;
+    const QTextCursor cursor = FMemo->textCursor();
+    const int kept = FMemo->document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+    return std::max(0, FMaxLength - kept);
+}
+
+bool TbsSkinMemo::restrictInput(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && !FWantReturns && !(key->modifiers() & Qt::ControlModifier)) {
+            // Not ours: the key goes on to the parents and the window.
+            key->ignore();
+            return true;
+        }
+        // The read-only rule (below, in the event filter) drops what would change the text.
+        if (FReadOnly)
+            return false;
+        const int room = roomForInput();
+        if (key->matches(QKeySequence::Paste) && room >= 0) {
+            const QString pasted = QGuiApplication::clipboard()->text();
+            if (!pasted.isEmpty()) {
+                FMemo->textCursor().insertText(pasted.left(room));
+                FMemo->ensureCursorVisible();
+            }
+            return true;
+        }
+        const QString typed = enter ? QStringLiteral("\n") : key->text();
+        const bool typing = enter || (!typed.isEmpty() && typed.at(0).isPrint()
+                                      && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
+        if (!typing)
+            return false;
+        if (room >= 0 && typed.size() > room)
+            return true;
+        if (enter && !FWantReturns) {
+            // Ctrl+Enter: the line break that Enter itself no longer types.
+            FMemo->textCursor().insertBlock();
+            FMemo->ensureCursorVisible();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::InputMethod: {
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        const int room = roomForInput();
+        if (FReadOnly || room < 0 || input->commitString().size() <= room)
+            return false;
+        QInputMethodEvent cut(input->preeditString(), input->attributes());
+        cut.setCommitString(input->commitString().left(room), input->replacementStart(), input->replacementLength());
+        QCoreApplication::sendEvent(FMemo, &cut);
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const int room = roomForInput();
+        if (FReadOnly)
+            return false;
+        // A dropped text that does not fit is refused whole (where it lands is not yet known).
+        return room >= 0 && drop->mimeData() && drop->mimeData()->text().size() > room;
+    }
+    default:
+        return false;
+    }
 }

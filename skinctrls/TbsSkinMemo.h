@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 
 class TbsSkinData;
 
@@ -43,6 +44,17 @@ public:
     void setImeName(const QString& value) { FImeName = value; }
     bool WordWrap() const { return FMemo->lineWrapMode() != QPlainTextEdit::NoWrap; }
     void setWordWrap(bool value);
+    // Tab types a tab character; off (the default) Tab moves the focus on.
+    bool WantTabs() const { return !FMemo->tabChangesFocus(); }
+    void setWantTabs(bool value) { FMemo->setTabChangesFocus(!value); }
+    // Enter starts a new line; off, Enter goes on to the window (its default button) and
+    // Ctrl+Enter starts the new line.
+    bool WantReturns() const { return FWantReturns; }
+    void setWantReturns(bool value) { FWantReturns = value; }
+    // The most characters the user can bring the text to (a line break counts one); 0 = no
+    // limit. Text set by the program is not cut.
+    int MaxLength() const { return FMaxLength; }
+    void setMaxLength(int value) { FMaxLength = std::max(0, value); }
 
     // The text as lines (Lines of the form data).
     QStringList Lines() const;
@@ -62,7 +74,8 @@ public:
     bool isMouseIn() const { return FMouseIn; }
     // Refreshes the linked scroll bar from the memo's lines and view.
     void UpdateScrollBar();
-    // The first line shown.
+    // Lines as shown (each screen line of a wrapped line counts), and the first one shown.
+    int lineCount() const;
     int firstVisibleLine() const;
 
     QPlainTextEdit* nativeMemo() const { return FMemo; }
@@ -83,6 +96,11 @@ private:
     void recreateNative();
     void applyStateColors();
     QRect nativeRect() const;
+    // Room left under MaxLength for text replacing the selection; -1 without a limit.
+    int roomForInput() const;
+    // Handles keys, pastes, drops and input-method text that WantReturns or MaxLength
+    // restrict; true when the event is done with.
+    bool restrictInput(QEvent* event);
 
     QPlainTextEdit* FMemo;
     TbsSkinData* FSkinData = nullptr;
@@ -96,4 +114,6 @@ private:
     SkinSection FSection;
     bool FMouseIn = false;
     QString FImeName;
+    bool FWantReturns = true;
+    int FMaxLength = 0;
 };

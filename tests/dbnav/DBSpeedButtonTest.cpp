@@ -143,6 +143,37 @@ TEST_F(NavButtons, RuntimeEnabledFalseKeepsTheButtonDisabledUntilTheProgramEnabl
     EXPECT_TRUE(next->isEnabled());
 }
 
+TEST_F(NavButtons, DisablingAButtonTheEvaluationHasAlreadyDisabledKeepsItDisabled)
+{
+    auto cds = customers(3);
+    source->setDataSet(cds.get());
+    TDBSpeedButton* first = buttons[nbFirst];
+    ASSERT_FALSE(first->isEnabled()) << "at the first record";
+
+    first->setEnabled(false);
+    EXPECT_FALSE(first->RuntimeEnabled());
+    cds->next();
+    cds->last();
+    EXPECT_FALSE(first->isEnabled()) << "the program's disabling holds through every move";
+
+    // The other ways a program disables a widget count the same.
+    TDBSpeedButton* prior = buttons[nbPrior];
+    cds->first();
+    ASSERT_FALSE(prior->isEnabled());
+    prior->setDisabled(true);
+    cds->next();
+    EXPECT_FALSE(prior->isEnabled());
+    EXPECT_FALSE(prior->RuntimeEnabled());
+
+    first->setEnabled(true);
+    EXPECT_TRUE(first->RuntimeEnabled());
+    EXPECT_TRUE(first->isEnabled()) << "handed back to the evaluation, in the middle";
+    cds->first();
+    EXPECT_FALSE(first->isEnabled());
+    cds->next();
+    EXPECT_TRUE(first->isEnabled()) << "a button the evaluation disabled follows the dataset again";
+}
+
 TEST_F(NavButtons, ARemovedDataSourceLeavesTheButtonsWithoutOneAndDisabled)
 {
     auto cds = customers(3);
