@@ -89,7 +89,9 @@ as_nobody() {
   setpriv --reuid=nobody --regid=nogroup --clear-groups -- env -i PATH=/usr/bin:/bin HOME="$1" \
     FIREBIRD_LOCK="$WORK/fblock" DISPLAY=:$DISPLAY_NUMBER "${@:2}"
 }
-DISPLAY_NUMBER=$((90 + RANDOM % 100))
+# A display number nobody holds.
+DISPLAY_NUMBER=$((300 + RANDOM % 100))
+while [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ]; do DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1)); done
 as_nobody "$HOME_DIR" "$ROOT/usr/bin/mkdemodb" --customers 30 --products 40 --sales-lines 3000 \
   --return-lines 200 --year "$(date +%Y)" --until "$(date +%F)" "$WORK/data/POS.GDB" >/dev/null \
   || fail "the installed mkdemodb"
@@ -100,8 +102,8 @@ snapshot >"$WORK/root.before"
 # 4. One report as nobody.
 Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -ac -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
-for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] && break; sleep 0.1; done
 export DISPLAY=:$DISPLAY_NUMBER
+for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The visible windows of the program with this title, one per line (xdotool's --name does
 # not match these characters, so the titles are compared here).
