@@ -2,14 +2,11 @@
 // and no environment: everything comes from its form data and the files beside it.
 
 #include "Program.h"
-#include "QtTranslation.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    // Qt's own buttons and dialogs speak the program's language (確定, 取消, 列印).
-    const QtTranslation qtTexts;
     return runProgram();
 }
