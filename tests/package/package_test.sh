@@ -10,7 +10,8 @@
 #      there, the program must end (success closes the window), and nothing may change under
 #      the scratch root;
 #   5. run it again with a home whose data directory cannot be made: the run stops with a
-#      message naming the directory, and nothing is written anywhere.
+#      message naming the directory, and nothing is written anywhere;
+#   6. start it with a configuration naming a database that is not there: the start-up error.
 # Usage: package_test.sh BUILD_DIR STAND_IN_PREVIEW.so      exit 77: skipped
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
@@ -27,7 +28,7 @@ WORK=$(mktemp -d /tmp/cust_prod-package.XXXXXX)
 XVFB_PID=
 PROGRAM_PID=
 cleanup() {
-  [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+  [ -n "$PROGRAM_PID" ] && kill -KILL "$PROGRAM_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$WORK"
 }
@@ -83,18 +84,20 @@ printf '%s\r\n' '[Data Access]' "Connection Registry File=$HOME_DIR/connections.
   >"$HOME_DIR/.config/cust_prod/dbx.ini"
 chown -R nobody:nogroup "$HOME_DIR" "$WORK/data" "$WORK/fblock"
 
+# The command line that runs "$2..." as nobody with home $1, in NOBODY (an array, so that a
+# program started in the background with & has its own process id in $!).
 as_nobody() {
   # The embedded engine keeps its lock files where nobody may write (the shared default
   # belongs to the firebird user).
-  setpriv --reuid=nobody --regid=nogroup --clear-groups -- env -i PATH=/usr/bin:/bin HOME="$1" \
-    FIREBIRD_LOCK="$WORK/fblock" DISPLAY=:$DISPLAY_NUMBER "${@:2}"
+  NOBODY=(setpriv --reuid=nobody --regid=nogroup --clear-groups -- env -i PATH=/usr/bin:/bin HOME="$1"
+          FIREBIRD_LOCK="$WORK/fblock" DISPLAY=":$DISPLAY_NUMBER" "${@:2}")
 }
 # A display number nobody holds.
 DISPLAY_NUMBER=$((300 + RANDOM % 100))
 while [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ]; do DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1)); done
 as_nobody "$HOME_DIR" "$ROOT/usr/bin/mkdemodb" --customers 30 --products 40 --sales-lines 3000 \
-  --return-lines 200 --year "$(date +%Y)" --until "$(date +%F)" "$WORK/data/POS.GDB" >/dev/null \
-  || fail "the installed mkdemodb"
+  --return-lines 200 --year "$(date +%Y)" --until "$(date +%F)" "$WORK/data/POS.GDB"
+"${NOBODY[@]}" >/dev/null || fail "the installed mkdemodb"
 
 snapshot() { (cd "$ROOT" && find . -printf '%p %s %T@ %m\n' | sort); }
 snapshot >"$WORK/root.before"
@@ -116,7 +119,8 @@ windows_titled() {
 }
 
 run_program() {
-  as_nobody "$1" "$ROOT/usr/bin/cust_prod" >"$WORK/program.out" 2>"$WORK/program.err" &
+  as_nobody "$1" "$ROOT/usr/bin/cust_prod"
+  "${NOBODY[@]}" >"$WORK/program.out" 2>"$WORK/program.err" &
   PROGRAM_PID=$!
   local window=
   for _ in $(seq 300); do
@@ -159,9 +163,29 @@ run_program "$BAD_HOME"
 expected="Cannot create the work directory \"$BAD_HOME/.local/share/cust_prod\""
 for _ in $(seq 100); do grep -qF "$expected" "$WORK/program.err" && break; sleep 0.1; done
 grep -qF "$expected" "$WORK/program.err" || { cat "$WORK/program.err"; fail "no message naming the work directory"; }
-kill "$PROGRAM_PID"; wait "$PROGRAM_PID" 2>/dev/null || true
+kill -KILL "$PROGRAM_PID"; wait "$PROGRAM_PID" 2>/dev/null || true
 PROGRAM_PID=
 snapshot >"$WORK/root.after2"
 diff "$WORK/root.before" "$WORK/root.after2" || fail "the failed run changed the install root"
 [ -z "$(find "$BAD_HOME" -newer "$BAD_HOME/.local" -type f)" ] || fail "the failed run wrote files"
+
+# 6. A configuration that points at a database that is not there: the start-up error as in the
+#    build tree ("Application Error" with the engine's message), the main window never shown.
+MISSING_HOME=$WORK/missinghome
+mkdir -p "$MISSING_HOME/.config/cust_prod"
+sed "s|^Database=.*|Database=$WORK/data/NOT-THERE.GDB\r|" "$HOME_DIR/connections.ini" >"$MISSING_HOME/connections.ini"
+printf '%s\r\n' '[Data Access]' "Connection Registry File=$MISSING_HOME/connections.ini" \
+  >"$MISSING_HOME/.config/cust_prod/dbx.ini"
+chown -R nobody:nogroup "$MISSING_HOME"
+as_nobody "$MISSING_HOME" "$ROOT/usr/bin/cust_prod"
+"${NOBODY[@]}" >"$WORK/program.out" 2>"$WORK/program.err" &
+PROGRAM_PID=$!
+for _ in $(seq 150); do grep -q '^Application Error: ' "$WORK/program.err" && break; sleep 0.2; done
+grep -q "^Application Error: Exception .*NOT-THERE.GDB" "$WORK/program.err" \
+  || { cat "$WORK/program.err"; fail "no start-up error naming the missing database"; }
+[ -z "$(windows_titled '客戶區間商品數量表')" ] || fail "the main window was shown after a failed start"
+kill -KILL "$PROGRAM_PID"; wait "$PROGRAM_PID" 2>/dev/null || true
+PROGRAM_PID=
+snapshot >"$WORK/root.after3"
+diff "$WORK/root.before" "$WORK/root.after3" || fail "the failed start changed the install root"
 echo "PASS"
