@@ -13,8 +13,8 @@ packages=(
   xvfb xauth poppler-utils xdotool
   # Qt's own dialogs and buttons in Traditional Chinese (qtbase_zh_TW.qm).
   qt6-translations-l10n
-  # The Debian package (cpack -G DEB with dpkg-shlibdeps) and its test.
-  dpkg-dev fakeroot file
+  # The Debian package (cpack -G DEB runs dpkg-shlibdeps, which needs file) and its test.
+  dpkg-dev file
 )
 
 missing=()

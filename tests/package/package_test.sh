@@ -20,7 +20,7 @@ PROBE=$2
 skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ "$(id -u)" -eq 0 ] || skip "needs root to run the program as another user"
-for tool in cpack dpkg-deb dpkg-shlibdeps fakeroot setpriv Xvfb xdotool; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file setpriv Xvfb xdotool; do
   command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 
