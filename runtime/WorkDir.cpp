@@ -37,9 +37,11 @@ std::string ensure()
 {
     const std::string dir = path();
     std::error_code error;
-    std::filesystem::create_directories(dir, error);
-    // create_directories reports no error for an existing file of that name, nor a
-    // directory that exists but cannot be written: both are checked here.
+    // A directory made here holds one user's report data: only that user may read it.
+    if (std::filesystem::create_directories(dir, error) && !error)
+        std::filesystem::permissions(dir, std::filesystem::perms::owner_all, error);
+    // A directory that is there but is no directory, or that this user cannot write into,
+    // is as good as none.
     if (!error && !std::filesystem::is_directory(dir, error) && !error)
         error = std::make_error_code(std::errc::not_a_directory);
     if (!error && access(dir.c_str(), W_OK) != 0)

@@ -146,6 +146,7 @@ WORKDIR=$HOME_DIR/.local/share/cust_prod
 for f in rpttemp.ini temp.cds temp2.cds showform.log; do
   [ -s "$WORKDIR/$f" ] || fail "$WORKDIR/$f was not written"
 done
+[ "$(stat -c %a "$WORKDIR")" = 700 ] || fail "$WORKDIR is readable by other users"
 grep -qx "ShowForm ini=$WORKDIR/rpttemp.ini pages=[1-9][0-9]*" "$WORKDIR/showform.log" \
   || { cat "$WORKDIR/showform.log"; fail "the preview did not load the report from the work directory"; }
 grep -q "^path=$EXE/rtm/cust_prod.rtm" "$WORKDIR/rpttemp.ini" || fail "the template path in rpttemp.ini"
