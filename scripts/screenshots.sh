@@ -26,6 +26,8 @@ cleanup() {
 trap cleanup EXIT
 export DISPLAY=:$DISPLAY_NUMBER
 for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+kill -0 "$XVFB_PID" 2>/dev/null && xdotool getmouselocation >/dev/null 2>&1 \
+  || { echo "screenshots: Xvfb :$DISPLAY_NUMBER did not start or went away" >&2; exit 1; }
 
 # The visible windows of the program with this title, one per line (xdotool's --name does
 # not match these characters, so the titles are compared here).

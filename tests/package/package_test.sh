@@ -107,6 +107,8 @@ Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -ac -nolisten tcp >"$WORK/xvfb.log
 XVFB_PID=$!
 export DISPLAY=:$DISPLAY_NUMBER
 for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+kill -0 "$XVFB_PID" 2>/dev/null && xdotool getmouselocation >/dev/null 2>&1 \
+  || fail "Xvfb :$DISPLAY_NUMBER did not start or went away: $(cat "$WORK/xvfb.log")"
 
 # The visible windows of the program with this title, one per line (xdotool's --name does
 # not match these characters, so the titles are compared here).
