@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "Application.h"
+#include "QtTranslation.h"
 #include "StartupLookupDialog.h"
 #include "TerminationSignals.h"
 #include "Tfrmcust_prod.h"
@@ -11,6 +12,9 @@
 
 int runProgram()
 {
+    // Qt's own buttons and dialogs speak the program's language (確定, 取消, 列印).
+    const QtTranslation qtTexts;
+
     // Before the connection opens: the database client library's own handlers come after ours
     // and pass the signal on. Every event loop ends, also that of an open message box; a
     // report run that holds the thread ends first.

@@ -1,6 +1,7 @@
 #pragma once
-// The files of a report run beside the executable: the parameter file, the hand-off files the
-// preview plug-in reads, and the plug-in itself.
+// The files of a report run: beside the executable the parameter file, the template and the
+// preview plug-in; in the work directory (runtime/WorkDir: the executable's directory when it
+// is writable, else the user's data directory) the hand-off files the plug-in reads.
 
 #include <string>
 

@@ -20,6 +20,7 @@
 #include "TbsSkinMemo.h"
 #include "TextCodec.h"
 #include "Tfrmcust_prod.h"
+#include "WorkDir.h"
 
 #include <QFile>
 
@@ -120,8 +121,11 @@ void ReportRun::prepareWindow()
 
 void ReportRun::deletePreviousHandoffFiles()
 {
-    deleteIfExists(ExeDir::file(ReportFiles::ResultFile));
-    deleteIfExists(ExeDir::file(ReportFiles::HeaderFile));
+    // The hand-off files live in the work directory (the executable's directory when it is
+    // writable); one that cannot be made stops the run before anything else is done.
+    const std::string dir = WorkDir::ensure() + "/";
+    deleteIfExists(dir + ReportFiles::ResultFile);
+    deleteIfExists(dir + ReportFiles::HeaderFile);
 }
 
 void ReportRun::checkParameterFile()
@@ -270,9 +274,10 @@ void ReportRun::fillHeader()
 
 void ReportRun::writeHandoffFiles()
 {
-    const std::string dir = ExeDir::path() + "/";
+    const std::string dir = WorkDir::ensure() + "/";
     TIniFile ini(dir + ReportFiles::HandoffIni);
-    ini.writeString(ReportFiles::HandoffSection, "path", ReportFiles::iniPathValue(dir + ReportFiles::TemplatePath));
+    ini.writeString(ReportFiles::HandoffSection, "path",
+                    ReportFiles::iniPathValue(ExeDir::file(ReportFiles::TemplatePath)));
     ini.writeString(ReportFiles::HandoffSection, "tempfile", ReportFiles::iniPathValue(dir + ReportFiles::ResultFile));
     ini.writeString(ReportFiles::HandoffSection, "tempfile2", ReportFiles::iniPathValue(dir + ReportFiles::HeaderFile));
     form_.ClientDataSet1->saveToFile(dir + ReportFiles::ResultFile);

@@ -5,6 +5,7 @@
 #include "ReportErrors.h"
 #include "TemplateReader.h"
 #include "TextCodec.h"
+#include "WorkDir.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,10 +40,8 @@ namespace ReportLoader {
 
 QString defaultIniPath()
 {
-    std::error_code error;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    QString dir = error ? QDir::currentPath() : QFile::decodeName(exe.parent_path().c_str());
-    return dir + QStringLiteral("/rpttemp.ini");
+    // Where the program wrote it: the same rule, from the running program's own directory.
+    return QFile::decodeName(WorkDir::file("rpttemp.ini").c_str());
 }
 
 HandoffFiles readHandoff(const QString& iniPath)

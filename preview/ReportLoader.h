@@ -18,7 +18,8 @@ struct HandoffFiles {
 
 namespace ReportLoader {
 
-// "rpttemp.ini" in the directory of the running program.
+// "rpttemp.ini" in the work directory of the running program (runtime/WorkDir: its own
+// directory when writable, else the user's data directory), where the program writes it.
 QString defaultIniPath();
 
 // A missing or unreadable file raises EFOpenError; a missing key raises EReportDataError.

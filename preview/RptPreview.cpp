@@ -9,6 +9,7 @@
 #include "Exception.h"
 #include "PageView.h"
 #include "PreviewWindow.h"
+#include "QtTranslation.h"
 #include "ReportLoader.h"
 
 #include <QApplication>
@@ -43,6 +44,9 @@ Outcome runPreview(const QString& iniPath, bool closeAtOnce)
         outcome.error = QStringLiteral("The report preview needs a widget application (QApplication).");
         return outcome;
     }
+    // The print dialog and the message boxes in Chinese also for a host that did not load
+    // Qt's translations; removed again before the call returns.
+    const QtTranslation qtTexts(true);
 
     std::unique_ptr<ReportDocument> document;
     try {
@@ -82,8 +86,10 @@ extern "C" void ShowForm()
 {
     try {
         Outcome outcome = runPreview(ReportLoader::defaultIniPath(), false);
-        if (!outcome.error.isEmpty())
+        if (!outcome.error.isEmpty()) {
+            const QtTranslation qtTexts(true);
             ErrorBox::show(QApplication::activeWindow(), QStringLiteral("無法顯示報表。\n\n%1").arg(outcome.error));
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "RptPreview: %s\n", e.what());
     } catch (...) {

@@ -7,8 +7,8 @@
 
 extern "C" {
 
-// Reads "rpttemp.ini" beside the running program, shows the report in a modal window and
-// returns when the user closes it. Must be called on the user-interface thread of a
+// Reads "rpttemp.ini" in the running program's work directory (runtime/WorkDir), shows the
+// report in a modal window and returns when the user closes it. Must be called on the user-interface thread of a
 // QApplication. A failure (missing file, template that does not parse, bad data) is shown in
 // a message box naming the file and the problem, and the function returns normally.
 RPTPREVIEW_EXPORT void ShowForm();
@@ -21,7 +21,7 @@ enum : unsigned {
 };
 
 // The test hook: the same path as ShowForm, with these differences. `iniPath` names the
-// hand-off INI (null: the one beside the program). No message box is shown: a failure's
+// hand-off INI (null: the one ShowForm reads). No message box is shown: a failure's
 // message is copied into `message` (UTF-8, cut to messageSize - 1 bytes, always terminated
 // when messageSize > 0). Returns the number of pages of the report, or -1 when it failed.
 RPTPREVIEW_EXPORT int ShowFormForTest(const char* iniPath, unsigned flags, char* message, size_t messageSize);

@@ -52,11 +52,17 @@ Button show(const Request& request)
         return unansweredResult(request);
     }
 
-    QMessageBox box(request.icon, request.caption, request.text, request.buttons);
-    if (request.defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(request.defaultButton);
-    const int result = box.exec();
+    const std::unique_ptr<QMessageBox> box = createBox(request);
+    const int result = box->exec();
     return static_cast<Button>(result);
+}
+
+std::unique_ptr<QMessageBox> createBox(const Request& request)
+{
+    auto box = std::make_unique<QMessageBox>(request.icon, request.caption, request.text, request.buttons);
+    if (request.defaultButton != QMessageBox::NoButton)
+        box->setDefaultButton(request.defaultButton);
+    return box;
 }
 
 Handler setHandler(Handler handler)

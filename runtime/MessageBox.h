@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace MessageBox {
 
@@ -31,6 +32,9 @@ using Handler = std::function<Button(const Request&)>;
 Button show(const QString& caption, const QString& text, Icon icon = QMessageBox::NoIcon,
             Buttons buttons = QMessageBox::Ok, Button defaultButton = QMessageBox::NoButton);
 Button show(const Request& request);
+
+// The box show() puts on the screen for this request (tests read its buttons).
+std::unique_ptr<QMessageBox> createBox(const Request& request);
 
 // The button a box returns when nobody answers it: the default, else the first of its buttons.
 Button unansweredResult(const Request& request);

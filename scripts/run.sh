@@ -4,12 +4,15 @@
 #   2. completes the executable's directory <build>/exedir where files are missing: the two
 #      configuration files pointing at the demo database, the parameter file Tarnvik.dat and
 #      the demo database POSDATA.GDB; files that are already there are kept as they are,
-#   3. starts cust_prod on the user's display.
+#   3. starts cust_prod on the user's display (not with --prepare-only).
 # Headless: xvfb-run -s "-screen 0 1024x768x24" bash scripts/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
+
+PREPARE_ONLY=0
+[ "${1:-}" = "--prepare-only" ] && PREPARE_ONLY=1
 
 BUILD_DIR=${BUILD_DIR:-build}
 EXEDIR="$BUILD_DIR/exedir"
@@ -42,13 +45,16 @@ if [ ! -f "$EXEDIR/Tarnvik.dat" ]; then
   log "wrote $EXEDIR/Tarnvik.dat"
 fi
 
-# The demo documents fall in the current year, so the date edits' default (today) finds some.
+# The demo documents run from 1 January of the current year to today, with sales on every day
+# and returns only after their sales, so the date edits' default (today to today) finds a
+# report of several customers.
 if [ ! -f "$EXEDIR/POSDATA.GDB" ]; then
   log "creating the demo database $EXEDIR/POSDATA.GDB"
-  "$EXEDIR/mkdemodb" --year "$(date +%Y)" "$EXEDIR/POSDATA.GDB"
+  "$EXEDIR/mkdemodb" --year "$(date +%Y)" --until "$(date +%F)" "$EXEDIR/POSDATA.GDB"
 fi
 
 [ -f "$EXEDIR/rtm/cust_prod.rtm" ] || log "note: $EXEDIR/rtm/cust_prod.rtm is missing; the report cannot be previewed"
+[ "$PREPARE_ONLY" -eq 1 ] && exit 0
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   log "no display; run it headless with: xvfb-run -s \"-screen 0 1024x768x24\" bash scripts/run.sh"

@@ -3,14 +3,19 @@
 
 #include "AppTestSupport.h"
 
+#include "DatasetFile.h"
 #include "MessageBox.h"
 #include "Program.h"
+#include "QtTranslation.h"
+#include "Schema.h"
 #include "TFrmgetdata.h"
 #include "TbsSkinButton.h"
 #include "Tfrmcust_prod.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -127,4 +132,53 @@ TEST(Program, FailedStartIsReportedAndTheWindowNeverShown)
     EXPECT_TRUE(boxes[0].text.contains("dbxconnections.ini' not found.\r\n")) << boxes[0].text.toStdString();
     EXPECT_FALSE(windowSeen);
     EXPECT_EQ(shownMainWindow(), nullptr);
+}
+
+// The program speaks Traditional Chinese also through Qt's own texts: the box of a report that
+// finds nothing says 確定, not OK, while the program runs; Qt's texts are as before after it.
+TEST(Program, NoDataMessageBoxButtonSpeaksTraditionalChinese)
+{
+    testQtApp();
+    if (!QFile::exists(QtTranslation::directory() + QStringLiteral("/qtbase_zh_TW.qm")))
+        GTEST_SKIP() << "Qt's Traditional Chinese translations are not installed";
+    AppTestDir fixture;
+    fixture.writeDrivers();
+    std::vector<std::string> tables(Schema::kTables, Schema::kTables + Schema::kTableCount);
+    fixture.writeConnection(fixture.createDatabase("empty.fdb", tables));
+    DataPacket parameters;
+    parameters.fields = {{"REP_TITLE", FieldType::String, 50, false}};
+    parameters.rows = {{Variant(std::string("Tarnvik"))}};
+    DatasetFile::save(fixture.path("Tarnvik.dat"), parameters);
+    fixture.useAsExeDir();
+
+    QString shownText;
+    QStringList buttonTexts;
+    MessageBox::ScopedHandler answer([&](const MessageBox::Request& request) {
+        shownText = request.text;
+        const auto box = MessageBox::createBox(request);
+        for (QAbstractButton* button : box->buttons())
+            buttonTexts << button->text();
+        return QMessageBox::Ok;
+    });
+    bool pressed = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        Tfrmcust_prod* window = shownMainWindow();
+        if (!window)
+            return;
+        if (!pressed) {
+            pressed = true;
+            window->bsSkinButton1->Click();  // the empty tables give the no-data message
+        } else {
+            driver.stop();
+            window->bsSkinButton2->Click();
+        }
+    });
+    driver.start(10);
+    QTimer::singleShot(30000, qApp, &QCoreApplication::quit);
+
+    EXPECT_EQ(runProgram(), 0);
+    EXPECT_EQ(shownText, QStringLiteral("查無符合資料,請重新查詢..."));
+    EXPECT_EQ(buttonTexts, QStringList{QStringLiteral("確定")});
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("OK"));
 }

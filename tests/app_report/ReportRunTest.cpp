@@ -521,6 +521,32 @@ TEST_P(ReportRunEmbeddedTest, HandoffIniThatCannotBeWrittenStopsTheRunBeforeTheF
     EXPECT_TRUE(tableExists(tableName())) << "no clean-up before the preview step";
 }
 
+TEST_P(ReportRunEmbeddedTest, WorkDirectoryThatCannotBeMadeStopsTheRunWithItsName)
+{
+    // An executable's directory this user may not write (here: one that does not exist, which
+    // stops the superuser too) sends the hand-off files to the user's data directory; that one
+    // cannot be made when its parent is a plain file.
+    insertFixture(*db_, shopFixture());
+    newForm();
+    env_->writeFile("plainfile", "");
+    const QByteArray previousDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(env_->path("plainfile")));
+    ExeDir::setOverride(env_->path("not-there"));
+    runReport("", "", "2024/01/01", "2024/12/31");
+    ExeDir::setOverride(env_->dir());
+    if (previousDataHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", previousDataHome);
+
+    EXPECT_EQ(lastMessage(), "Cannot create the work directory \"" + env_->path("plainfile") + "/cust_prod\". Not a directory.");
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_EQ(reportTablesLeft(), 0) << "nothing done in the database";
+    for (const char* name : {"temp.cds", "temp2.cds", "rpttemp.ini"})
+        EXPECT_FALSE(fileExists(env_->path(name))) << name;
+    EXPECT_TRUE(previewCalls().empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Embedded, ReportRunEmbeddedTest, ::testing::Values(Engine::Embedded),
                          [](const auto& info) { return std::string(engineName(info.param)); });
 

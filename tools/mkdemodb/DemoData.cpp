@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -80,36 +81,79 @@ DemoProduct DemoData::product(int index)
     return products_.at(static_cast<size_t>(index));
 }
 
+QDate DemoData::firstDay() const
+{
+    return QDate(sizes_.year, 1, 1);
+}
+
+QDate DemoData::lastDay() const
+{
+    const QDate endOfYear(sizes_.year, 12, 31);
+    if (!sizes_.until.isValid() || sizes_.until > endOfYear)
+        return endOfYear;
+    return std::max(sizes_.until, firstDay());
+}
+
 void DemoData::documents(bool returns, const std::function<void(const DemoMaster&)>& onMaster,
                          const std::function<void(const DemoLine&)>& onLine)
 {
     const long long total = returns ? sizes_.returnLines : sizes_.salesLines;
     if (total <= 0 || customers_.empty() || products_.empty())
         return;
-    const QDate first(sizes_.year, 1, 1);
-    const int days = first.daysTo(QDate(sizes_.year, 12, 31)) + 1;
+    if (returns && sold_.empty())
+        return; // nothing was sold, so nothing can come back
+    const QDate first = firstDay();
+    const long long days = first.daysTo(lastDay()) + 1;
     const int maxLines = returns ? 3 : 8;
-    const long long bills = std::max<long long>(1, total / ((1 + maxLines) / 2));
     long long written = 0;
     for (long long bill = 0; written < total; ++bill) {
         DemoMaster master;
         master.billId = code(returns ? "R" : "S", bill + 1, 9);
-        const DemoCustomer& c = customers_[static_cast<size_t>(pick(0, static_cast<int>(customers_.size()) - 1))];
+        // The date follows the lines written so far, so the last document falls on the last day
+        // whatever the number of lines per document turns out to be.
+        master.date = first.addDays(std::min(days - 1, written * days / total));
+        const int wanted = static_cast<int>(std::min<long long>(pick(1, maxLines), total - written));
+        if (!returns) {
+            const int customer = pick(0, static_cast<int>(customers_.size()) - 1);
+            master.custId = customers_[static_cast<size_t>(customer)].id;
+            master.custName = customers_[static_cast<size_t>(customer)].name;
+            onMaster(master);
+            sold_.push_back({customer, master.date, soldLines_.size(), 0});
+            for (int n = 1; n <= wanted; ++n, ++written) {
+                const int product = pick(0, static_cast<int>(products_.size()) - 1);
+                const DemoProduct& p = products_[static_cast<size_t>(product)];
+                DemoLine line;
+                line.billId = master.billId;
+                line.lineNo = n;
+                line.productId = p.id;
+                // Mostly the list price; now and then a discount, so one product has several prices.
+                line.unitPrice = pick(0, 4) == 0 ? std::round(p.price * 0.9) : p.price;
+                line.quantity = pick(1, 24);
+                soldLines_.push_back({product, line.unitPrice, line.quantity});
+                ++sold_.back().lineCount;
+                onLine(line);
+            }
+            continue;
+        }
+        // A return takes back part of one sales document of its day or earlier: the same
+        // customer, some of its lines at their price, never more than was sold.
+        const auto madeBy = std::upper_bound(sold_.begin(), sold_.end(), master.date,
+                                             [](const QDate& date, const SoldDocument& d) { return date < d.date; });
+        const SoldDocument& sale = sold_[static_cast<size_t>(pick(0, static_cast<int>(madeBy - sold_.begin()) - 1))];
+        const DemoCustomer& c = customers_[static_cast<size_t>(sale.customer)];
         master.custId = c.id;
         master.custName = c.name;
-        // Documents spread evenly over the year, in date order.
-        master.date = first.addDays(std::min<long long>(days - 1, bill * days / bills));
         onMaster(master);
-        const int lines = static_cast<int>(std::min<long long>(pick(1, maxLines), total - written));
+        const int lines = std::min(wanted, static_cast<int>(sale.lineCount));
+        const int startAt = pick(0, static_cast<int>(sale.lineCount) - lines);
         for (int n = 1; n <= lines; ++n, ++written) {
-            const DemoProduct& p = products_[static_cast<size_t>(pick(0, static_cast<int>(products_.size()) - 1))];
+            const SoldLine& sold = soldLines_[sale.firstLine + static_cast<size_t>(startAt + n - 1)];
             DemoLine line;
             line.billId = master.billId;
             line.lineNo = n;
-            line.productId = p.id;
-            // Mostly the list price; now and then a discount, so one product has several prices.
-            line.unitPrice = pick(0, 4) == 0 ? std::round(p.price * 0.9) : p.price;
-            line.quantity = returns ? pick(1, 3) : pick(1, 24);
+            line.productId = products_[static_cast<size_t>(sold.product)].id;
+            line.unitPrice = sold.unitPrice;
+            line.quantity = pick(1, static_cast<int>(std::min(3.0, sold.quantity)));
             onLine(line);
         }
     }

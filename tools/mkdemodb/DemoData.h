@@ -1,6 +1,7 @@
 #pragma once
-// Plausible point-of-sale data for the demo database: customers, products, a year of sales
-// and of returns, all text in Big5 bytes. Deterministic for a given seed.
+// Plausible point-of-sale data for the demo database: customers, products, sales from
+// 1 January of the year to the last day, and returns of goods that were sold before them, all
+// text in Big5 bytes. Deterministic for a given seed.
 
 #include <QDate>
 
@@ -8,6 +9,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <vector>
 
 struct DemoSizes {
     int customers = 200;
@@ -16,6 +18,7 @@ struct DemoSizes {
     long long returnLines = 1000;
     uint32_t seed = 1;
     int year = 0; // the year of the documents
+    QDate until;  // the last day of the documents (invalid: 31 December of the year)
 };
 
 struct DemoCustomer {
@@ -44,7 +47,10 @@ public:
     DemoProduct product(int index);
 
     // Walks the documents of one kind (sales or returns) with their lines, in date order;
-    // the callbacks receive each head, then its lines. Stops after `lines` lines.
+    // the callbacks receive each head, then its lines. Stops after `lines` lines. Documents
+    // spread over the period by their lines, so that with more lines than days every day
+    // has sales, the last day included. The sales come first: each return takes back part
+    // of a sale made on its day or before.
     void documents(bool returns, const std::function<void(const DemoMaster&)>& onMaster,
                    const std::function<void(const DemoLine&)>& onLine);
 
@@ -54,4 +60,18 @@ private:
     int pick(int from, int to) { return std::uniform_int_distribution<int>(from, to)(random_); }
     std::vector<DemoCustomer> customers_;
     std::vector<DemoProduct> products_;
+    // What the returns draw on: each sales document with its lines, in date order.
+    struct SoldLine {
+        int product = 0;
+        double unitPrice = 0, quantity = 0;
+    };
+    struct SoldDocument {
+        int customer = 0;
+        QDate date;
+        size_t firstLine = 0, lineCount = 0;
+    };
+    std::vector<SoldDocument> sold_;
+    std::vector<SoldLine> soldLines_;
+    QDate firstDay() const;
+    QDate lastDay() const;
 };

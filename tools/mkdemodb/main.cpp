@@ -1,7 +1,7 @@
 // mkdemodb: creates a point-of-sale demo database with the embedded engine.
 //
 //   mkdemodb [--customers N] [--products N] [--sales-lines N] [--return-lines N]
-//            [--seed N] [--year YYYY] [--force] FILE
+//            [--seed N] [--year YYYY] [--until YYYY-MM-DD] [--force] FILE
 
 #include "DemoData.h"
 #include "Schema.h"
@@ -121,6 +121,7 @@ int main(int argc, char** argv)
         {"return-lines", "Number of return document lines (default 1000).", "N"},
         {"seed", "Seed of the random data (default 1).", "N"},
         {"year", "Year of the documents (default: last year).", "YYYY"},
+        {"until", "Last day of the documents, in that year (default: 31 December).", "YYYY-MM-DD"},
         {"force", "Replace FILE when it exists."},
     });
     parser.addPositionalArgument("FILE", "The database file to create.");
@@ -136,6 +137,11 @@ int main(int argc, char** argv)
         sizes.returnLines = number(parser, "return-lines", sizes.returnLines, 0);
         sizes.seed = static_cast<uint32_t>(number(parser, "seed", sizes.seed, 0));
         sizes.year = static_cast<int>(number(parser, "year", QDate::currentDate().year() - 1, 1900));
+        if (parser.isSet("until")) {
+            sizes.until = QDate::fromString(parser.value("until"), Qt::ISODate);
+            if (!sizes.until.isValid() || sizes.until.year() != sizes.year)
+                throw Failure("--until must be a date (YYYY-MM-DD) in the year " + std::to_string(sizes.year));
+        }
         if (sizes.customers > 99999 || sizes.products > 999999)
             throw Failure("at most 99999 customers and 999999 products");
 

@@ -1,7 +1,8 @@
 // rptrender [--ini FILE] --pdf OUT.pdf [--csv OUT.csv]
-// Renders the report that "rpttemp.ini" names (the one beside the program, or FILE) without
-// a window, through the same engine as the preview. Exit codes: 0 done, 1 the report failed
-// (the message names the file and the problem), 2 wrong command line.
+// Renders the report that "rpttemp.ini" names (the one in the work directory, found as the
+// preview plug-in finds it, or FILE) without a window, through the same engine as the preview.
+// Exit codes: 0 done, 1 the report failed (the message names the file and the problem), 2 wrong
+// command line.
 
 #include "CsvExport.h"
 #include "Exception.h"
