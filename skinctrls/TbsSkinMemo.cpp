@@ -9,6 +9,7 @@
 #include "TbsSkinScrollBar.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -304,6 +305,10 @@ bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
         }
         return true;
     }
+    // The middle button pastes the selection on its release; a read-only memo refuses it.
+    if (watched == FMemo->viewport() && FReadOnly && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+        return true;
     if (watched == FMemo) {
         switch (event->type()) {
         case QEvent::KeyPress: {
