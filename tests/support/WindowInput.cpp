@@ -162,6 +162,12 @@ void keyClick(Qt::Key key, Qt::KeyboardModifiers modifiers)
         QTest::keyClick(w, key, modifiers);
 }
 
+void keyClick(char key, Qt::KeyboardModifiers modifiers)
+{
+    if (QWindow* w = focusWindow())
+        QTest::keyClick(w, key, modifiers);
+}
+
 void keyPress(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     if (QWindow* w = focusWindow())

@@ -38,6 +38,7 @@ void doubleClick(QWidget* widget, QPoint local = {-1, -1});
 
 // Keys to the window that has the focus (the application's focus window).
 void keyClick(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+void keyClick(char key, Qt::KeyboardModifiers modifiers = {});
 void keyPress(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 void keyRelease(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 // Typed characters (Latin-1).
