@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -141,6 +142,20 @@ void click(QWidget* widget, QPoint local, Qt::MouseButton button)
 void doubleClick(QWidget* widget, QPoint local)
 {
     doubleClickAt(globalOf(widget, local));
+}
+
+void wheel(QWidget* widget, QPoint local, int angleDeltaY)
+{
+    const QPoint global = globalOf(widget, local);
+    QWindow* window = receiverFor(global, false);
+    if (!window)
+        return;
+    const QPointF position = window->mapFromGlobal(QPointF(global));
+    QWheelEvent event(position, QPointF(global), QPoint(), QPoint(0, angleDeltaY), QTestPrivate::qtestMouseButtons, {},
+                      Qt::NoScrollPhase, false);
+    event.setTimestamp(ulong(QTest::lastMouseTimestamp += 20));
+    QApplication::sendEvent(window, &event);
+    QApplication::processEvents();
 }
 
 namespace {

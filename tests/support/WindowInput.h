@@ -35,6 +35,9 @@ void release(QWidget* widget, QPoint local = {-1, -1}, Qt::MouseButton button = 
 void move(QWidget* widget, QPoint local = {-1, -1});
 void click(QWidget* widget, QPoint local = {-1, -1}, Qt::MouseButton button = Qt::LeftButton);
 void doubleClick(QWidget* widget, QPoint local = {-1, -1});
+// A wheel turn (in eighths of a degree, 120 a notch; negative turns toward the user) over a
+// point of a widget.
+void wheel(QWidget* widget, QPoint local, int angleDeltaY);
 
 // Keys to the window that has the focus (the application's focus window).
 void keyClick(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
