@@ -36,6 +36,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -591,6 +593,163 @@ TEST_P(ReportByMouse, OkPressedAndDraggedOffRunsNothingAndComesUp)
     EXPECT_TRUE(shownMessages_.empty()) << lastMessage();
     EXPECT_TRUE(previewCalls().empty());
     EXPECT_FALSE(fileExists(env_->path("temp.cds")));
+}
+
+namespace {
+
+// A virtual X server of its own, on the first free display.
+class VirtualDisplay {
+public:
+    VirtualDisplay()
+    {
+        server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                               QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                                               QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (server_.waitForStarted(10000) && server_.waitForReadyRead(10000))
+            name_ = QStringLiteral(":") + QString::fromLatin1(server_.readLine().trimmed());
+    }
+    ~VirtualDisplay()
+    {
+        server_.terminate();
+        if (!server_.waitForFinished(5000)) {
+            server_.kill();
+            server_.waitForFinished();
+        }
+    }
+    const QString& name() const { return name_; }
+
+    // Runs xdotool on this display; its standard output.
+    QString xdotool(const QStringList& arguments) const
+    {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), name_);
+        tool.setProcessEnvironment(environment);
+        tool.start(QStringLiteral("xdotool"), arguments);
+        tool.waitForFinished(20000);
+        return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+    }
+    void clickAt(QPoint p) const
+    {
+        xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("sleep"),
+                 QStringLiteral("0.1"), QStringLiteral("click"), QStringLiteral("1")});
+        QTest::qWait(200);  // the program's turn
+    }
+
+private:
+    QProcess server_;
+    QString name_;
+};
+
+}  // namespace
+
+// The built program on an X server, driven by the real pointer (xdotool): both dates picked in
+// their calendars, then OK. The positions come from the same window built here.
+TEST_P(ReportByMouse, TheBuiltProgramOnAnXServerTakesTheDatesPickedWithThePointer)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    const Fixture fixture = shopFixture();
+    insertFixture(*db_, fixture);
+
+    // Where to click, relative to the window's top-left corner.
+    const QDate today = QDate::currentDate();
+    struct DatePick {
+        QPoint button, yearButton, monthButton, day;
+        int yearSteps, monthSteps;
+    };
+    auto plan = [&](TbsSkinDateEdit* edit, QDate target) {
+        QWidget* window = edit->window();
+        DatePick pick;
+        pick.button = edit->mapTo(window, buttonOf(edit));
+        pick.yearSteps = target.year() - today.year();
+        pick.monthSteps = target.month() - today.month();
+        edit->ShowCalendar();
+        TbsSkinPopupMonthCalendar* calendar = edit->calendar();
+        const QPoint origin = edit->mapTo(window, QPoint(0, edit->height()));
+        EXPECT_EQ(calendar->pos(), edit->mapToGlobal(QPoint(0, edit->height())));
+        pick.yearButton = origin + (pick.yearSteps < 0 ? calendar->priorYearButton() : calendar->nextYearButton())
+                                       ->geometry().center();
+        pick.monthButton = origin + (pick.monthSteps < 0 ? calendar->priorMonthButton() : calendar->nextMonthButton())
+                                        ->geometry().center();
+        calendar->setDate(toDateTimeValue(target));
+        for (int y = 0; y < calendar->height() && pick.day.isNull(); ++y)
+            for (int x = 0; x < calendar->width() && pick.day.isNull(); ++x)
+                if (calendar->dayAt(QPoint(x, y)) == target.day())
+                    pick.day = origin + QPoint(x + 3, y + 3);
+        edit->HideCalendar(false);
+        return pick;
+    };
+    Tfrmcust_prod& form = shownForm();
+    const QSize windowSize = form.size();
+    const DatePick from = plan(form.bsSkinDateEdit1, QDate(2024, 3, 31));
+    const DatePick to = plan(form.bsSkinDateEdit2, QDate(2024, 6, 29));
+    const QPoint ok = form.bsSkinButton1->mapTo(&form, form.bsSkinButton1->rect().center());
+    // The embedded engine lets one process at a time have the database.
+    form_.reset();
+    db_.reset();
+
+    VirtualDisplay display;
+    ASSERT_FALSE(display.name().isEmpty()) << "Xvfb did not start";
+    std::filesystem::copy_file(std::string(CUSTPROD_EXEDIR) + "/cust_prod", env_->path("cust_prod"));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display.name());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("QT_IM_MODULE"), QStringLiteral("none"));
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(env_->path("home")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(env_->path("home/.config")));
+    program.setProcessEnvironment(environment);
+    program.start(QString::fromStdString(env_->path("cust_prod")), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const QString window = display.xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
+                                            QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                            QString::number(program.processId())})
+                               .section(QLatin1Char('\n'), 0, 0);
+    ASSERT_FALSE(window.isEmpty()) << "no window";
+    QTest::qWait(500);
+    QPoint corner;
+    QSize size;
+    for (const QString& line :
+         display.xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}).split('\n')) {
+        const QString value = line.section(QLatin1Char('='), 1);
+        if (line.startsWith(QLatin1String("X=")))
+            corner.setX(value.toInt());
+        else if (line.startsWith(QLatin1String("Y=")))
+            corner.setY(value.toInt());
+        else if (line.startsWith(QLatin1String("WIDTH=")))
+            size.setWidth(value.toInt());
+        else if (line.startsWith(QLatin1String("HEIGHT=")))
+            size.setHeight(value.toInt());
+    }
+    ASSERT_EQ(size, windowSize) << "the window as built here";
+
+    for (const DatePick& pick : {from, to}) {
+        display.clickAt(corner + pick.button);
+        for (int i = 0; i < std::abs(pick.yearSteps); ++i)
+            display.clickAt(corner + pick.yearButton);
+        for (int i = 0; i < std::abs(pick.monthSteps); ++i)
+            display.clickAt(corner + pick.monthButton);
+        display.clickAt(corner + pick.day);
+    }
+    display.clickAt(corner + ok);
+    // A successful run closes the window, and the program ends.
+    const bool finished = program.state() == QProcess::NotRunning || program.waitForFinished(60000);
+    if (!finished)
+        program.kill();
+    ASSERT_TRUE(finished) << "the window did not close after the report";
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+
+    EXPECT_EQ(previewCalls(), std::vector<std::string>{"ShowForm temp.cds=1 temp2.cds=1 rpttemp.ini=1"});
+    const DataRow header = DatasetFile::load(env_->path("temp2.cds")).rows.at(0);
+    EXPECT_EQ(header[1].asString(), big5("查詢年月: ") + "2024/03/31\xA1\xE3" "2024/06/29");
+    std::vector<ReportRow> expected = expectedReport(fixture, {QDate(2024, 3, 31), QDate(2024, 6, 29), "", "", {}});
+    ASSERT_FALSE(expected.empty());
+    std::vector<ReportRow> actual = reportRowsOfFile(env_->path("temp.cds"));
+    blankAmbiguousName(expected);
+    blankAmbiguousName(actual);
+    EXPECT_EQ(actual, expected) << "actual:\n" << describe(actual) << "expected:\n" << describe(expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Embedded, ReportByMouse, ::testing::Values(Engine::Embedded),
