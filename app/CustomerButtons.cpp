@@ -3,6 +3,7 @@
 
 #include "ClientDataSet.h"
 #include "DataSource.h"
+#include "Exception.h"
 #include "Field.h"
 #include "TFrmgetdata.h"
 #include "TbsSkinEdit.h"
@@ -28,7 +29,13 @@ void pickCustomerInto(Tfrmcust_prod& window, TbsSkinEdit* field)
     // The row chosen is the current one of whatever the grid showed: the customer list or the
     // dialog's search result. Read it now; the search result goes with the dialog once control
     // is back in the message loop.
-    field->setText(TextCodec::fromCp950(window.DS_CUST->dataSet()->fieldByName("CUST_ID")->asString()));
+    TDataSet* shown = window.DS_CUST->dataSet();
+    // A search that failed on the server leaves the grid on its closed result: no row, and no
+    // field to read. Its fields are still described, but an empty code read from them would
+    // replace the field's text without a word.
+    if (!shown || !shown->active())
+        throw EDatabaseError(formatMessage(Msg::FieldNotFound, "CUST_ID"));
+    field->setText(TextCodec::fromCp950(shown->fieldByName("CUST_ID")->asString()));
 }
 
 }

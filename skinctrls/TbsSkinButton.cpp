@@ -302,6 +302,12 @@ void TbsSkinButton::paintEvent(QPaintEvent* event)
 void TbsSkinButton::enterEvent(QEnterEvent* event)
 {
     TbsSkinCustomControl::enterEvent(event);
+    pointerEntered();
+}
+
+void TbsSkinButton::pointerEntered()
+{
+    FPointerOver = true;
     FMouseIn = true;
     const bool focused = isFocused();
     if ((FGroupIndex != 0 && !FDown) || (FGroupIndex == 0 && !(focused && !FDown))) {
@@ -320,6 +326,14 @@ void TbsSkinButton::enterEvent(QEnterEvent* event)
 void TbsSkinButton::leaveEvent(QEvent* event)
 {
     TbsSkinCustomControl::leaveEvent(event);
+    // Left already while the pointer was grabbed.
+    if (FPointerOver)
+        pointerLeft();
+}
+
+void TbsSkinButton::pointerLeft()
+{
+    FPointerOver = false;
     const bool focused = isFocused();
     // The default button keeps its hot look while the focus is elsewhere.
     if (!(FCanFocused && FDefault && FDefaultActive && !focused))
@@ -357,6 +371,7 @@ void TbsSkinButton::mousePressEvent(QMouseEvent* event)
     }
     TbsSkinCustomControl::mousePressEvent(event);
     FMouseButtonHeld = true;
+    FPointerOver = true;
     if (!FDown) {
         FMouseIn = true;
         setDown(true);
@@ -400,6 +415,20 @@ void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event)
         ButtonClick();
     }
     TbsSkinCustomControl::mouseReleaseEvent(event);
+}
+
+void TbsSkinButton::mouseMoveEvent(QMouseEvent* event)
+{
+    TbsSkinCustomControl::mouseMoveEvent(event);
+    // While the left button is held the button has the pointer grab and the window system
+    // sends no leave or enter: it follows the pointer itself, as a native push button does.
+    if (!FMouseButtonHeld)
+        return;
+    const bool over = rect().contains(event->position().toPoint());
+    if (over && !FPointerOver)
+        pointerEntered();
+    else if (!over && FPointerOver)
+        pointerLeft();
 }
 
 void TbsSkinButton::keyPressEvent(QKeyEvent* event)

@@ -72,6 +72,7 @@ public:
     // One tick of the morph timer.
     void MorphTimerTick();
     bool isMouseIn() const { return FMouseIn; }
+    bool repeatTimerActive() const { return FRepeatTimer != nullptr; }
     bool isDefaultActive() const { return FDefaultActive; }
     bool isFocused() const;
 
@@ -84,6 +85,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -99,6 +101,10 @@ private:
     void refresh();
     void startRepeat();
     void stopRepeat();
+    // The button's own part of mouse enter and leave, also run when the pointer crosses its
+    // edge while it holds the pointer grab (no enter or leave arrives then).
+    void pointerEntered();
+    void pointerLeft();
     void onFocusChanged(QWidget* old, QWidget* now);
     void watchWindow();
     bool handleDialogKey(QKeyEvent* event);
@@ -128,6 +134,7 @@ private:
 
     bool FMouseIn = false;
     bool FMouseButtonHeld = false;
+    bool FPointerOver = false;
     bool FDefaultActive = false;
     bool FWasDownAtPress = false;
     std::unique_ptr<QTimer> FRepeatTimer;

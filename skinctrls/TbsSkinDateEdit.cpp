@@ -131,7 +131,11 @@ void TbsSkinDateEdit::nativeFocusOut(QWidget* newFocus)
 {
     TbsSkinCustomEdit::nativeFocusOut(newFocus);
     if (FCalendar->isVisible()) {
-        if (newFocus != FCalendar)
+        // A window system that activates the calendar's window on a click (it is not meant
+        // to; the calendar hands the activation back) moves the focus to it, not elsewhere.
+        const bool toCalendar = newFocus ? newFocus == FCalendar || FCalendar->isAncestorOf(newFocus)
+                                         : QApplication::activeWindow() == FCalendar;
+        if (!toCalendar)
             HideCalendar(false);
     } else {
         // A half-typed or invalid text goes back to the last valid date.
@@ -189,10 +193,12 @@ void TbsSkinDateEdit::closeOnOutsideClick(bool on)
 
 bool TbsSkinDateEdit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (FWatchingClicks
+    // Real input reaches the top-level window (a QWindow) first and is then passed on to the
+    // widget under the pointer; only that second delivery names the control that was hit.
+    if (FWatchingClicks && watched->isWidgetType()
         && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        const bool inCalendar = widget && (widget == FCalendar || FCalendar->isAncestorOf(widget));
+        auto* widget = static_cast<QWidget*>(watched);
+        const bool inCalendar = widget == FCalendar || FCalendar->isAncestorOf(widget);
         // A press on this edit's own button is left to the button, which closes the calendar;
         // closing here would let the release open it again.
         bool onOwnButton = false;

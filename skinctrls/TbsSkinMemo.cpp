@@ -14,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -339,6 +340,10 @@ bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if ((watched == FMemo || watched == FMemo->viewport()) && restrictInput(event))
+        return true;
+    // The middle button pastes the selection on its release; a read-only memo refuses it.
+    if (watched == FMemo->viewport() && FReadOnly && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
         return true;
     if (watched == FMemo) {
         switch (event->type()) {

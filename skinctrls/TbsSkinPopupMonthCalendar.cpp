@@ -1,5 +1,7 @@
 #include "TbsSkinPopupMonthCalendar.h"
 
+#include <QEvent>
+
 TbsSkinPopupMonthCalendar::TbsSkinPopupMonthCalendar(QWidget* parent, TComponent* owner)
     : TbsSkinMonthCalendar(parent, owner)
 {
@@ -9,4 +11,14 @@ TbsSkinPopupMonthCalendar::TbsSkinPopupMonthCalendar(QWidget* parent, TComponent
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     hide();
+}
+
+bool TbsSkinPopupMonthCalendar::event(QEvent* event)
+{
+    // A click does not activate the drop-down: where the window system activates it all the
+    // same, the activation goes back to the window it drops down from, and the keyboard with it.
+    if (event->type() == QEvent::WindowActivate && parentWidget())
+        if (QWidget* owner = parentWidget()->window(); owner && owner != this)
+            owner->activateWindow();
+    return TbsSkinMonthCalendar::event(event);
 }

@@ -9,4 +9,7 @@ class TbsSkinPopupMonthCalendar : public TbsSkinMonthCalendar {
 public:
     explicit TbsSkinPopupMonthCalendar(QWidget* parent = nullptr, TComponent* owner = nullptr);
     const char* className() const noexcept override { return "TbsSkinPopupMonthCalendar"; }
+
+protected:
+    bool event(QEvent* event) override;
 };

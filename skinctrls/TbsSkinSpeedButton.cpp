@@ -74,8 +74,14 @@ void TbsSkinSpeedButton::ApplySkin()
 void TbsSkinSpeedButton::setDown(bool v)
 {
     FDown = v;
-    if (morphingOn())
+    if (morphingOn()) {
+        // A released button fades to its new look.
         FMorph.setFactor(1.0);
+        if (v)
+            FMorph.stop();
+        else
+            FMorph.start();
+    }
     RepaintNow();
     if (FGroupIndex != 0 && v && !FAllowAllUp && parentWidget()) {
         for (QObject* o : parentWidget()->children()) {
@@ -177,6 +183,12 @@ void TbsSkinSpeedButton::paintEvent(QPaintEvent* event)
 void TbsSkinSpeedButton::enterEvent(QEnterEvent* event)
 {
     TbsGraphicSkinCustomControl::enterEvent(event);
+    pointerEntered();
+}
+
+void TbsSkinSpeedButton::pointerEntered()
+{
+    FPointerOver = true;
     FMouseIn = true;
     if (FGroupIndex == 0 || !FDown)
         refresh();
@@ -187,6 +199,14 @@ void TbsSkinSpeedButton::enterEvent(QEnterEvent* event)
 void TbsSkinSpeedButton::leaveEvent(QEvent* event)
 {
     TbsGraphicSkinCustomControl::leaveEvent(event);
+    // Left already while the pointer was grabbed.
+    if (FPointerOver)
+        pointerLeft();
+}
+
+void TbsSkinSpeedButton::pointerLeft()
+{
+    FPointerOver = false;
     FMouseIn = false;
     if (FGroupIndex == 0 || !FDown)
         refresh();
@@ -202,6 +222,11 @@ void TbsSkinSpeedButton::startRepeat()
     FRepeatTimer->start();
 }
 
+int TbsSkinSpeedButton::repeatTimerInterval() const
+{
+    return FRepeatTimer ? FRepeatTimer->interval() : 0;
+}
+
 void TbsSkinSpeedButton::stopRepeat()
 {
     FRepeatTimer.reset();
@@ -213,6 +238,7 @@ void TbsSkinSpeedButton::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     FMouseButtonHeld = true;
+    FPointerOver = true;
     if (!FDown) {
         FMouseIn = true;
         setDown(true);
@@ -252,6 +278,20 @@ void TbsSkinSpeedButton::mouseReleaseEvent(QMouseEvent* event)
         setDown(false);
         ButtonClick();
     }
+}
+
+void TbsSkinSpeedButton::mouseMoveEvent(QMouseEvent* event)
+{
+    TbsGraphicSkinCustomControl::mouseMoveEvent(event);
+    // While the left button is held the button has the pointer grab and the window system
+    // sends no leave or enter: it follows the pointer itself.
+    if (!FMouseButtonHeld)
+        return;
+    const bool over = rect().contains(event->position().toPoint());
+    if (over && !FPointerOver)
+        pointerEntered();
+    else if (!over && FPointerOver)
+        pointerLeft();
 }
 
 void TbsSkinSpeedButton::changeEvent(QEvent* event)

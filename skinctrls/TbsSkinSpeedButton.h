@@ -54,6 +54,7 @@ public:
     void MorphTimerTick();
     bool isMouseIn() const { return FMouseIn; }
     bool repeatTimerActive() const { return FRepeatTimer != nullptr; }
+    int repeatTimerInterval() const;
 
 protected:
     void DrawStateImage(QImage& bitmap, const SkinRect& stateRect, bool down, bool active);
@@ -65,6 +66,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -72,6 +74,10 @@ private:
     void refresh();
     void startRepeat();
     void stopRepeat();
+    // The button's own part of mouse enter and leave, also run when the pointer crosses its
+    // edge while it holds the pointer grab (no enter or leave arrives then).
+    void pointerEntered();
+    void pointerLeft();
     void drawTransparentNormal(QImage& bitmap);
 
     QString FCaption;
@@ -90,6 +96,7 @@ private:
 
     bool FMouseIn = false;
     bool FMouseButtonHeld = false;
+    bool FPointerOver = false;
     bool FWasDownAtPress = false;
     std::unique_ptr<QTimer> FRepeatTimer;
     ButtonMorph FMorph;

@@ -1,6 +1,7 @@
 // The buttons inside CUST1 and CUST2 on the real window: each click opens a fresh lookup
 // dialog over the customer list, a choice replaces the field's text, anything else keeps it;
-// and the hidden dialog made at start-up.
+// and the hidden dialog made at start-up. The pointer and keys reach the window and the dialog
+// through their top-level windows, as the window system delivers them.
 
 #include "AppTestSupport.h"
 
@@ -16,6 +17,8 @@
 #include "TbsSkinEdit.h"
 #include "TextCodec.h"
 #include "Tfrmcust_prod.h"
+#include "TwwDBGrid.h"
+#include "WindowInput.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -70,22 +73,31 @@ protected:
         window_ = std::make_unique<Tfrmcust_prod>();
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
 
     // Clicks the button inside `field` with the mouse; `answer` runs inside the dialog's modal
-    // loop and must close it. Returns the dialog that was shown (null when none was).
-    QPointer<TFrmgetdata> clickButtonOf(TbsSkinEdit* field, const std::function<void(TFrmgetdata&)>& answer)
+    // loop and must close it. Tells whether a dialog was shown. The click has run the message
+    // loop by the time it returns, so the dialog has normally released itself already.
+    struct Shown {
+        bool appeared = false;
+        QPointer<TFrmgetdata> dialog;
+        explicit operator bool() const { return appeared; }
+    };
+    Shown clickButtonOf(TbsSkinEdit* field, const std::function<void(TFrmgetdata&)>& answer)
     {
-        QPointer<TFrmgetdata> shown;
+        Shown shown;
         bool timedOut = false;
         // The dialog is modal: the answer must come from a timer that finds it.
         QTimer poll;
         poll.setInterval(10);
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* dialog = qobject_cast<TFrmgetdata*>(QApplication::activeModalWidget());
-            if (!dialog || shown == dialog)
+            if (!dialog || shown.dialog == dialog)
                 return;
-            shown = dialog;
+            shown.appeared = true;
+            shown.dialog = dialog;
             answer(*dialog);
         });
         QTimer watchdog;
@@ -99,7 +111,7 @@ protected:
         watchdog.start(20000);
 
         const QPoint button = field->geometryNow().buttonPlace.toQRect().center();
-        QTest::mouseClick(field, Qt::LeftButton, {}, button);
+        WindowInput::click(field, button);
         EXPECT_FALSE(timedOut) << "the answer did not close the dialog";
         return shown;
     }
@@ -112,7 +124,15 @@ protected:
         d.ComboBox1->setCurrentIndex(field);
         d.RadioGroup1->setItemIndex(mode);
         d.Edit1->setText(text);
-        d.SpeedButton1->click();
+        WindowInput::click(d.SpeedButton1);
+    }
+
+    // A point inside data row `row` (from 1) of the dialog's grid.
+    static QPoint rowOf(TFrmgetdata& d, int row)
+    {
+        TwwDBGrid* grid = d.DBGrid1;
+        return QPoint(grid->indicatorWidth() + 5,
+                      grid->titleRowHeight() + (row - 1) * grid->dataRowHeight() + grid->dataRowHeight() / 2);
     }
 
     static AppTestDir* fixture_;
@@ -142,26 +162,31 @@ TEST_F(CustomerButtons, AChoiceReplacesTheFieldsTextWithTheChosenCode)
     };
     const Case cases[] = {
         {"OK without moving: the first customer", &Tfrmcust_prod::CUST1, [](TFrmgetdata&) {}, "C001"},
-        {"CUST2's button fills CUST2", &Tfrmcust_prod::CUST2, [](TFrmgetdata& d) { d.dbSBtnNext->click(); }, "C002"},
+        {"CUST2's button fills CUST2", &Tfrmcust_prod::CUST2,
+         [](TFrmgetdata& d) { WindowInput::click(d.dbSBtnNext); }, "C002"},
         {"a Big5 code comes back as text", &Tfrmcust_prod::CUST1,
-         [](TFrmgetdata& d) { d.dbSBtnLast->click(); }, QStringLiteral("客01")},
+         [](TFrmgetdata& d) { WindowInput::click(d.dbSBtnLast); }, QStringLiteral("客01")},
+        {"a click on a row", &Tfrmcust_prod::CUST2,
+         [](TFrmgetdata& d) { WindowInput::click(d.DBGrid1->viewport(), rowOf(d, 3)); }, QStringLiteral("客01")},
+        {"a double click on a row", &Tfrmcust_prod::CUST1,
+         [](TFrmgetdata& d) { WindowInput::doubleClick(d.DBGrid1->viewport(), rowOf(d, 2)); }, "C002"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TbsSkinEdit* field = window_.get()->*c.field;
         field->setText("typed");
-        const QPointer<TFrmgetdata> shown = clickButtonOf(field, [&](TFrmgetdata& d) {
+        const Shown shown = clickButtonOf(field, [&](TFrmgetdata& d) {
             EXPECT_EQ(&d, Frmgetdata.data()) << "the program's dialog reference names the new dialog";
             EXPECT_EQ(d.LookupSource, window_->DS_CUST);
             EXPECT_EQ(d.LookupTable, "CUSTOMER");
             EXPECT_EQ(d.LookupDataSet, window_->CDS_CUST);
             c.move(d);
-            d.BTCMDOK->click();
+            WindowInput::click(d.BTCMDOK);
         });
         ASSERT_TRUE(shown);
         EXPECT_EQ(field->Text(), c.expected);
         backToTheMessageLoop();
-        EXPECT_FALSE(shown) << "the dialog released itself";
+        EXPECT_FALSE(shown.dialog) << "the dialog released itself";
     }
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
 }
@@ -170,12 +195,13 @@ TEST_F(CustomerButtons, CancelAndTheCloseBoxLeaveTheTextAsItWas)
 {
     window_->CUST1->setText("C9");
     // An earlier OK must not count for a later dialog.
-    clickButtonOf(window_->CUST1, [](TFrmgetdata& d) { d.BTCMDOK->click(); });
+    clickButtonOf(window_->CUST1, [](TFrmgetdata& d) { WindowInput::click(d.BTCMDOK); });
     ASSERT_EQ(window_->CUST1->Text(), "C001");
 
     const std::pair<const char*, std::function<void(TFrmgetdata&)>> closers[] = {
-        {"Cancel", [](TFrmgetdata& d) { d.dbSBtnNext->click(); d.BDCMDNOT->click(); }},
-        {"close box", [](TFrmgetdata& d) { d.dbSBtnLast->click(); d.close(); }},
+        {"Cancel", [](TFrmgetdata& d) { WindowInput::click(d.dbSBtnNext); WindowInput::click(d.BDCMDNOT); }},
+        {"close box", [](TFrmgetdata& d) { WindowInput::click(d.dbSBtnLast); d.close(); }},
+        {"Esc", [](TFrmgetdata& d) { WindowInput::click(d.dbSBtnNext); WindowInput::keyClick(Qt::Key_Escape); }},
     };
     for (const auto& [what, close] : closers) {
         SCOPED_TRACE(what);
@@ -190,7 +216,7 @@ TEST_F(CustomerButtons, ARowChosenFromASearchIsReadBeforeTheResultGoesAndTheNext
     clickButtonOf(window_->CUST2, [&](TFrmgetdata& d) {
         search(d, 0, 2, QStringLiteral("002"));
         ASSERT_NE(window_->DS_CUST->dataSet(), window_->CDS_CUST) << "the grid shows the search result";
-        d.BTCMDOK->click();
+        WindowInput::click(d.BTCMDOK);
     });
     EXPECT_EQ(window_->CUST2->Text(), "C002");
     backToTheMessageLoop();
@@ -200,10 +226,53 @@ TEST_F(CustomerButtons, ARowChosenFromASearchIsReadBeforeTheResultGoesAndTheNext
     clickButtonOf(window_->CUST1, [&](TFrmgetdata& d) {
         EXPECT_EQ(window_->DS_CUST->dataSet(), window_->CDS_CUST);
         listed = window_->DS_CUST->dataSet()->recordCount();
-        d.BDCMDNOT->click();
+        WindowInput::click(d.BDCMDNOT);
     });
     EXPECT_EQ(listed, 3);
     EXPECT_TRUE(window_->CUST1->Text().isEmpty());
+}
+
+// After a successful search, a search that fails on the server leaves the grid on a closed
+// result: OK then has no code to give, and says so instead of emptying the field.
+TEST_F(CustomerButtons, OkAfterASearchThatFailedKeepsTheFieldsTextAndSaysWhy)
+{
+    window_->CUST2->setText("C9");
+    bool open = false;
+    clickButtonOf(window_->CUST2, [&](TFrmgetdata& d) {
+        search(d, 0, 2, QStringLiteral("002"));
+        d.ComboBox1->setEditText(QStringLiteral("NOSUCHFIELD"));  // typed, never a field name
+        d.Edit1->setText(QStringLiteral("x"));
+        WindowInput::click(d.SpeedButton1);
+        open = d.isVisible();
+        WindowInput::click(d.BTCMDOK);
+    });
+    EXPECT_TRUE(open) << "the failed search is reported and the dialog stays";
+    EXPECT_EQ(window_->CUST2->Text(), "C9");
+    ASSERT_EQ(messages_.size(), 2) << messages_.join('\n').toStdString();
+    EXPECT_EQ(messages_[1], QStringLiteral("Field 'CUST_ID' not found."));
+}
+
+// The press and drag of a clerk who changes his mind on a navigation button of the dialog:
+// drawn up while the pointer is off it, no move when released outside.
+TEST_F(CustomerButtons, ANavigationButtonPressedAndDraggedOffDoesNotMove)
+{
+    int recNo = 0;
+    bool downOff = true, downBack = false;
+    clickButtonOf(window_->CUST1, [&](TFrmgetdata& d) {
+        const QPoint off = d.DBGrid1->mapTo(&d, rowOf(d, 3));
+        WindowInput::press(d.dbSBtnNext);
+        WindowInput::move(&d, off);
+        downOff = d.dbSBtnNext->isDown();
+        WindowInput::move(d.dbSBtnNext);
+        downBack = d.dbSBtnNext->isDown();
+        WindowInput::move(&d, off);
+        WindowInput::release(&d, off);
+        recNo = d.LookupDataSet->recNo();
+        WindowInput::click(d.BDCMDNOT);
+    });
+    EXPECT_FALSE(downOff);
+    EXPECT_TRUE(downBack);
+    EXPECT_EQ(recNo, 1);
 }
 
 TEST_F(CustomerButtons, ACustomerAddedAfterTheFirstClickDoesNotAppear)
@@ -213,7 +282,7 @@ TEST_F(CustomerButtons, ACustomerAddedAfterTheFirstClickDoesNotAppear)
         int rows = -1;
         clickButtonOf(field, [&](TFrmgetdata& d) {
             rows = d.LookupDataSet->recordCount();
-            d.BDCMDNOT->click();
+            WindowInput::click(d.BDCMDNOT);
         });
         backToTheMessageLoop();
         return rows;
@@ -231,7 +300,8 @@ TEST_F(CustomerButtons, AListThatCannotBeFetchedIsReportedBeforeAnyDialogAndKeep
 {
     openWindowOn(noCustomerTable_);
     window_->CUST1->setText("C001");
-    const QPointer<TFrmgetdata> shown = clickButtonOf(window_->CUST1, [](TFrmgetdata& d) { d.BTCMDOK->click(); });
+    const Shown shown =
+        clickButtonOf(window_->CUST1, [](TFrmgetdata& d) { WindowInput::click(d.BTCMDOK); });
     EXPECT_FALSE(shown) << "no dialog appears";
     EXPECT_EQ(window_->CUST1->Text(), "C001");
     ASSERT_EQ(messages_.size(), 1);
@@ -250,8 +320,12 @@ TEST_F(CustomerButtons, StartUpMakesOneHiddenDialogOwnedByTheMainWindow)
     EXPECT_TRUE(window_->isVisible());
 
     // It is never used: a button makes a fresh dialog and the hidden one stays as it was.
-    const QPointer<TFrmgetdata> shown = clickButtonOf(window_->CUST1, [](TFrmgetdata& d) { d.BDCMDNOT->click(); });
-    EXPECT_NE(shown, hidden);
+    bool fresh = false;
+    clickButtonOf(window_->CUST1, [&](TFrmgetdata& d) {
+        fresh = &d != hidden.data();
+        WindowInput::click(d.BDCMDNOT);
+    });
+    EXPECT_TRUE(fresh);
     backToTheMessageLoop();
     EXPECT_TRUE(hidden);
     EXPECT_FALSE(hidden->isVisible());

@@ -20,6 +20,7 @@
 #include "TbsSkinStdLabel.h"
 #include "TbsStoredSkin.h"
 #include "Tfrmcust_prod.h"
+#include "WindowInput.h"
 
 #include <QApplication>
 #include <QTest>
@@ -141,7 +142,7 @@ TEST_F(SkinnedMainWindow, TheDropDownCalendarKeepsItsSizeFontAndFirstDayUnderThe
         // Dropped down with the mouse on the edit's button: skinned, still 236 x 177, below
         // the edit, and the keyboard stays in the edit.
         const QPoint button = edit->geometryNow().buttonPlace.toQRect().center();
-        QTest::mouseClick(edit, Qt::LeftButton, {}, button);
+        WindowInput::click(edit, button);
         TbsSkinPopupMonthCalendar* calendar = edit->calendar();
         ASSERT_TRUE(calendar->isVisible());
         EXPECT_TRUE(calendar->isSkinned());
@@ -149,7 +150,7 @@ TEST_F(SkinnedMainWindow, TheDropDownCalendarKeepsItsSizeFontAndFirstDayUnderThe
         EXPECT_EQ(calendar->pos(), edit->mapToGlobal(QPoint(0, edit->height())));
         EXPECT_TRUE(QApplication::focusWidget() == edit->nativeEdit());
 
-        QTest::mouseClick(edit, Qt::LeftButton, {}, button);
+        WindowInput::click(edit, button);
         EXPECT_FALSE(calendar->isVisible()) << "the button toggles it closed";
     }
 }

@@ -22,6 +22,7 @@
 #include "TbsSkinStdLabel.h"
 #include "TextCodec.h"
 #include "Tfrmcust_prod.h"
+#include "WindowInput.h"
 
 #include <QApplication>
 #include <QTest>
@@ -216,7 +217,7 @@ TEST_F(MainWindow, FocusStartsInCust1AndTabFollowsTheFormOrder)
                                             window_->bsSkinEdit1, window_->DBMemo1,         window_->bsSkinButton1,
                                             window_->bsSkinButton2, window_->CUST1};
     for (QWidget* next : expected) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        WindowInput::keyClick(Qt::Key_Tab);
         EXPECT_EQ(focusedControl(), next) << "expected " << dynamic_cast<TComponent*>(next)->name();
     }
 }
@@ -251,12 +252,12 @@ TEST_F(MainWindow, RemarkIsCutTo200BytesOfBig5WhenStored)
     window_->DBMemo1->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), window_->DBMemo1);
     // The first key starts the record; it must not be lost to it.
-    QTest::keyClicks(window_->DBMemo1, "ab");
+    WindowInput::keyClicks("ab");
     // Then 150 characters of two bytes each from the input method: 302 bytes of Big5 in all.
     const QString typed = QString(150, QChar(0x5BA2));  // 客
     QInputMethodEvent composed;
     composed.setCommitString(typed);
-    QApplication::sendEvent(window_->DBMemo1, &composed);
+    QApplication::sendEvent(QGuiApplication::focusObject(), &composed);  // as the input method does
     ASSERT_EQ(window_->DBMemo1->toPlainText(), "ab" + typed);
     EXPECT_EQ(window_->ClientDataSet2->recordCount(), 0) << "the record is still being inserted";
 

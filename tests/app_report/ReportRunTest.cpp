@@ -24,15 +24,28 @@
 #include "TDBMemo.h"
 #include "TextCodec.h"
 #include "Tfrmcust_prod.h"
+#include "TbsSkinMonthCalendar.h"
+#include "TbsSkinPopupMonthCalendar.h"
+#include "TbsSkinSpeedButton.h"
+#include "TFrmgetdata.h"
+#include "TSpeedButton.h"
+#include "TwwDBGrid.h"
+#include "PaintRecorder.h"
+#include "WindowInput.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -409,6 +422,338 @@ TEST_P(ReportRunEmbeddedTest, HandoffIniKeepsEverythingElseAndLongTextsAreCut)
     EXPECT_EQ(record[12].asString(), std::string(50, 'T'));
     EXPECT_EQ(record[13].asString(), remark.substr(0, 200));
 }
+
+// A clerk's report by mouse only: both dates picked in their drop-down calendars (year and
+// month buttons, a day), both customers picked in the lookup dialog (a row, OK), then OK. The
+// pointer goes through the top-level windows as the window system delivers it.
+class ReportByMouse : public ReportRunTest {
+protected:
+    Tfrmcust_prod& shownForm()
+    {
+        Tfrmcust_prod& form = newForm();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        return form;
+    }
+
+    static QPoint buttonOf(TbsSkinCustomEdit* edit) { return edit->geometryNow().buttonPlace.toQRect().center(); }
+
+    // Drops the calendar down, steps it with its buttons and clicks `day`.
+    static void pickDate(TbsSkinDateEdit* edit, int yearSteps, int monthSteps, int day)
+    {
+        WindowInput::click(edit, buttonOf(edit));
+        TbsSkinPopupMonthCalendar* calendar = edit->calendar();
+        ASSERT_TRUE(calendar->isVisible());
+        for (int i = 0; i < std::abs(yearSteps); ++i)
+            WindowInput::click(yearSteps < 0 ? calendar->priorYearButton() : calendar->nextYearButton());
+        for (int i = 0; i < std::abs(monthSteps); ++i)
+            WindowInput::click(monthSteps < 0 ? calendar->priorMonthButton() : calendar->nextMonthButton());
+        ASSERT_TRUE(calendar->isVisible()) << "the calendar stays open while it is stepped";
+        QPoint cell;
+        for (int y = 0; y < calendar->height() && cell.isNull(); ++y)
+            for (int x = 0; x < calendar->width() && cell.isNull(); ++x)
+                if (calendar->dayAt(QPoint(x, y)) == day)
+                    cell = QPoint(x + 3, y + 3);
+        ASSERT_FALSE(cell.isNull());
+        WindowInput::click(calendar, cell);
+        EXPECT_FALSE(calendar->isVisible());
+    }
+
+    // Clicks the button inside `field`; `answer` runs in the lookup dialog's modal loop.
+    static void pickCustomer(TbsSkinEdit* field, const std::function<void(TFrmgetdata&)>& answer)
+    {
+        bool answered = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<TFrmgetdata*>(QApplication::activeModalWidget());
+            if (!dialog || answered)
+                return;
+            answered = true;
+            answer(*dialog);
+        });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        poll.start();
+        watchdog.start(20000);
+        WindowInput::click(field, buttonOf(field));
+        EXPECT_TRUE(answered) << "no lookup dialog";
+    }
+
+    static void clickRow(TFrmgetdata& d, int row)
+    {
+        TwwDBGrid* grid = d.DBGrid1;
+        WindowInput::click(grid->viewport(),
+                           QPoint(grid->indicatorWidth() + 5,
+                                  grid->titleRowHeight() + (row - 1) * grid->dataRowHeight() + grid->dataRowHeight() / 2));
+    }
+
+    void addCustomers()
+    {
+        for (const char* id : {"A001", "A002", "B001"})
+            db_->execute(std::string("INSERT INTO CUSTOMER VALUES ('") + id + "', 'x')", {});
+    }
+};
+
+TEST_P(ReportByMouse, AReportFromStartToPreviewCoversExactlyThePickedDaysAndCustomers)
+{
+    const Fixture fixture = shopFixture();
+    insertFixture(*db_, fixture);
+    addCustomers();
+    Tfrmcust_prod& form = shownForm();
+    ASSERT_EQ(form.bsSkinDateEdit1->Text(), "2025/01/10");
+
+    // The edit's button opens and closes the calendar; closed so, it takes no date.
+    WindowInput::click(form.bsSkinDateEdit1, buttonOf(form.bsSkinDateEdit1));
+    ASSERT_TRUE(form.bsSkinDateEdit1->calendar()->isVisible());
+    WindowInput::click(form.bsSkinDateEdit1->calendar()->priorMonthButton());
+    WindowInput::click(form.bsSkinDateEdit1, buttonOf(form.bsSkinDateEdit1));
+    EXPECT_FALSE(form.bsSkinDateEdit1->calendar()->isVisible());
+    EXPECT_EQ(form.bsSkinDateEdit1->Text(), "2025/01/10");
+    // A click elsewhere in the window (where the calendar does not lie over it) closes it too,
+    // without a date.
+    WindowInput::click(form.bsSkinDateEdit1, buttonOf(form.bsSkinDateEdit1));
+    ASSERT_TRUE(form.bsSkinDateEdit1->calendar()->isVisible());
+    QWidget* panel = form.bsSkinDateEdit1->parentWidget();
+    ASSERT_FALSE(form.bsSkinDateEdit1->calendar()->frameGeometry().contains(panel->mapToGlobal(QPoint(10, 10))));
+    WindowInput::click(panel, QPoint(10, 10));
+    EXPECT_FALSE(form.bsSkinDateEdit1->calendar()->isVisible());
+    EXPECT_EQ(form.bsSkinDateEdit1->Text(), "2025/01/10");
+
+    // From 31 March 2024 (the calendar stands on December 2024 after the step above) to
+    // 29 June 2024: the documents of 1 March and 30 June lie just outside.
+    pickDate(form.bsSkinDateEdit1, -1, 3, 31);
+    EXPECT_EQ(form.bsSkinDateEdit1->Text(), "2024/03/31");
+    pickDate(form.bsSkinDateEdit2, -1, 5, 29);
+    EXPECT_EQ(form.bsSkinDateEdit2->Text(), "2024/06/29");
+
+    pickCustomer(form.CUST1, [](TFrmgetdata& d) {
+        clickRow(d, 1);
+        WindowInput::click(d.BTCMDOK);
+    });
+    pickCustomer(form.CUST2, [](TFrmgetdata& d) {
+        clickRow(d, 3);
+        WindowInput::click(d.BTCMDOK);
+    });
+    EXPECT_EQ(form.CUST1->Text(), "A001");
+    EXPECT_EQ(form.CUST2->Text(), "B001");
+
+    clock_ = clock_.addSecs(1);
+    Clock::set(clock_);
+    WindowInput::click(form.bsSkinButton1);
+    ASSERT_TRUE(shownMessages_.empty()) << lastMessage();
+    EXPECT_EQ(previewCalls(), std::vector<std::string>{"ShowForm temp.cds=1 temp2.cds=1 rpttemp.ini=1"});
+    std::vector<ReportRow> expected =
+        expectedReport(fixture, {QDate(2024, 3, 31), QDate(2024, 6, 29), "A001", "B001", {}});
+    ASSERT_FALSE(expected.empty());
+    std::vector<ReportRow> actual = reportRowsOfFile(env_->path("temp.cds"));
+    blankAmbiguousName(expected);
+    blankAmbiguousName(actual);
+    EXPECT_EQ(actual, expected) << "actual:\n" << describe(actual) << "expected:\n" << describe(expected);
+    const DataRow header = DatasetFile::load(env_->path("temp2.cds")).rows.at(0);
+    EXPECT_EQ(header[1].asString(), big5("查詢年月: ") + "2024/03/31\xA1\xE3" "2024/06/29");
+}
+
+// OK pressed and dragged off before the release: no report, and the button does not stay
+// drawn down, also when the pointer comes back over it and leaves again.
+TEST_P(ReportByMouse, OkPressedAndDraggedOffRunsNothingAndComesUp)
+{
+    insertFixture(*db_, shopFixture());
+    Tfrmcust_prod& form = shownForm();
+    form.bsSkinDateEdit1->setText("2024/01/01");
+    TbsSkinButton* ok = form.bsSkinButton1;
+    PaintRecorder screen(ok);
+    const QPoint off = form.bsSkinMemo1->mapTo(&form, form.bsSkinMemo1->rect().center());
+
+    WindowInput::move(ok);
+    WindowInput::press(ok);
+    ASSERT_TRUE(ok->Down());
+    const QImage down = screen.lastPainted();
+    // The skin's morphing repaints on the next tick of its timer.
+    auto drawnDown = [&] {
+        QTest::qWait(100);
+        return screen.lastPainted() == down;
+    };
+    WindowInput::move(&form, off);
+    EXPECT_FALSE(drawnDown()) << "drawn up while the pointer is off OK";
+    WindowInput::move(ok);
+    EXPECT_TRUE(drawnDown()) << "drawn down again when it is back";
+    WindowInput::move(&form, off);
+    WindowInput::release(&form, off);
+    WindowInput::move(ok);
+    WindowInput::move(&form, off);
+    EXPECT_FALSE(drawnDown());
+    EXPECT_FALSE(ok->Down());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(shownMessages_.empty()) << lastMessage();
+    EXPECT_TRUE(previewCalls().empty());
+    EXPECT_FALSE(fileExists(env_->path("temp.cds")));
+}
+
+namespace {
+
+// A virtual X server of its own, on the first free display.
+class VirtualDisplay {
+public:
+    VirtualDisplay()
+    {
+        server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                               QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                                               QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (server_.waitForStarted(10000) && server_.waitForReadyRead(10000))
+            name_ = QStringLiteral(":") + QString::fromLatin1(server_.readLine().trimmed());
+    }
+    ~VirtualDisplay()
+    {
+        server_.terminate();
+        if (!server_.waitForFinished(5000)) {
+            server_.kill();
+            server_.waitForFinished();
+        }
+    }
+    const QString& name() const { return name_; }
+
+    // Runs xdotool on this display; its standard output.
+    QString xdotool(const QStringList& arguments) const
+    {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), name_);
+        tool.setProcessEnvironment(environment);
+        tool.start(QStringLiteral("xdotool"), arguments);
+        tool.waitForFinished(20000);
+        return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+    }
+    void clickAt(QPoint p) const
+    {
+        xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("sleep"),
+                 QStringLiteral("0.1"), QStringLiteral("click"), QStringLiteral("1")});
+        QTest::qWait(200);  // the program's turn
+    }
+
+private:
+    QProcess server_;
+    QString name_;
+};
+
+}  // namespace
+
+// The built program on an X server, driven by the real pointer (xdotool): both dates picked in
+// their calendars, then OK. The positions come from the same window built here.
+TEST_P(ReportByMouse, TheBuiltProgramOnAnXServerTakesTheDatesPickedWithThePointer)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    const Fixture fixture = shopFixture();
+    insertFixture(*db_, fixture);
+
+    // Where to click, relative to the window's top-left corner.
+    const QDate today = QDate::currentDate();
+    struct DatePick {
+        QPoint button, yearButton, monthButton, day;
+        int yearSteps, monthSteps;
+    };
+    auto plan = [&](TbsSkinDateEdit* edit, QDate target) {
+        QWidget* window = edit->window();
+        DatePick pick;
+        pick.button = edit->mapTo(window, buttonOf(edit));
+        pick.yearSteps = target.year() - today.year();
+        pick.monthSteps = target.month() - today.month();
+        edit->ShowCalendar();
+        TbsSkinPopupMonthCalendar* calendar = edit->calendar();
+        const QPoint origin = edit->mapTo(window, QPoint(0, edit->height()));
+        EXPECT_EQ(calendar->pos(), edit->mapToGlobal(QPoint(0, edit->height())));
+        pick.yearButton = origin + (pick.yearSteps < 0 ? calendar->priorYearButton() : calendar->nextYearButton())
+                                       ->geometry().center();
+        pick.monthButton = origin + (pick.monthSteps < 0 ? calendar->priorMonthButton() : calendar->nextMonthButton())
+                                        ->geometry().center();
+        calendar->setDate(toDateTimeValue(target));
+        for (int y = 0; y < calendar->height() && pick.day.isNull(); ++y)
+            for (int x = 0; x < calendar->width() && pick.day.isNull(); ++x)
+                if (calendar->dayAt(QPoint(x, y)) == target.day())
+                    pick.day = origin + QPoint(x + 3, y + 3);
+        edit->HideCalendar(false);
+        return pick;
+    };
+    Tfrmcust_prod& form = shownForm();
+    const QSize windowSize = form.size();
+    const DatePick from = plan(form.bsSkinDateEdit1, QDate(2024, 3, 31));
+    const DatePick to = plan(form.bsSkinDateEdit2, QDate(2024, 6, 29));
+    const QPoint ok = form.bsSkinButton1->mapTo(&form, form.bsSkinButton1->rect().center());
+    // The embedded engine lets one process at a time have the database.
+    form_.reset();
+    db_.reset();
+
+    VirtualDisplay display;
+    ASSERT_FALSE(display.name().isEmpty()) << "Xvfb did not start";
+    std::filesystem::copy_file(std::string(CUSTPROD_EXEDIR) + "/cust_prod", env_->path("cust_prod"));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display.name());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("QT_IM_MODULE"), QStringLiteral("none"));
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(env_->path("home")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(env_->path("home/.config")));
+    program.setProcessEnvironment(environment);
+    program.start(QString::fromStdString(env_->path("cust_prod")), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const QString window = display.xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
+                                            QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                            QString::number(program.processId())})
+                               .section(QLatin1Char('\n'), 0, 0);
+    ASSERT_FALSE(window.isEmpty()) << "no window";
+    QTest::qWait(500);
+    QPoint corner;
+    QSize size;
+    for (const QString& line :
+         display.xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}).split('\n')) {
+        const QString value = line.section(QLatin1Char('='), 1);
+        if (line.startsWith(QLatin1String("X=")))
+            corner.setX(value.toInt());
+        else if (line.startsWith(QLatin1String("Y=")))
+            corner.setY(value.toInt());
+        else if (line.startsWith(QLatin1String("WIDTH=")))
+            size.setWidth(value.toInt());
+        else if (line.startsWith(QLatin1String("HEIGHT=")))
+            size.setHeight(value.toInt());
+    }
+    ASSERT_EQ(size, windowSize) << "the window as built here";
+
+    for (const DatePick& pick : {from, to}) {
+        display.clickAt(corner + pick.button);
+        for (int i = 0; i < std::abs(pick.yearSteps); ++i)
+            display.clickAt(corner + pick.yearButton);
+        for (int i = 0; i < std::abs(pick.monthSteps); ++i)
+            display.clickAt(corner + pick.monthButton);
+        display.clickAt(corner + pick.day);
+    }
+    display.clickAt(corner + ok);
+    // A successful run closes the window, and the program ends.
+    const bool finished = program.state() == QProcess::NotRunning || program.waitForFinished(60000);
+    if (!finished)
+        program.kill();
+    ASSERT_TRUE(finished) << "the window did not close after the report";
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+
+    EXPECT_EQ(previewCalls(), std::vector<std::string>{"ShowForm temp.cds=1 temp2.cds=1 rpttemp.ini=1"});
+    const DataRow header = DatasetFile::load(env_->path("temp2.cds")).rows.at(0);
+    EXPECT_EQ(header[1].asString(), big5("查詢年月: ") + "2024/03/31\xA1\xE3" "2024/06/29");
+    std::vector<ReportRow> expected = expectedReport(fixture, {QDate(2024, 3, 31), QDate(2024, 6, 29), "", "", {}});
+    ASSERT_FALSE(expected.empty());
+    std::vector<ReportRow> actual = reportRowsOfFile(env_->path("temp.cds"));
+    blankAmbiguousName(expected);
+    blankAmbiguousName(actual);
+    EXPECT_EQ(actual, expected) << "actual:\n" << describe(actual) << "expected:\n" << describe(expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Embedded, ReportByMouse, ::testing::Values(Engine::Embedded),
+                         [](const auto& info) { return std::string(engineName(info.param)); });
 
 TEST_P(ReportRunEmbeddedTest, ParameterFileIsFoundWhateverItsLetterCase)
 {

@@ -1,5 +1,6 @@
 // The lookup dialog against a fixture customer table made with the embedded engine: choosing,
-// closing, searching in each mode, reset, titles, keys and the deferred release.
+// closing, searching in each mode, reset, titles, keys and the deferred release. Pointer and
+// keys reach the dialog through its top-level window, as the window system delivers them.
 
 #include "DataSetProvider.h"
 #include "DataSource.h"
@@ -14,6 +15,7 @@
 #include "TSpeedButton.h"
 #include "TextCodec.h"
 #include "TwwDBGrid.h"
+#include "WindowInput.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -83,7 +85,11 @@ protected:
         dialog->LookupDataSet = &CDS_CUST;
         DS_CUST.dataSet()->open();
         QPointer<TFrmgetdata> guard(dialog);
-        QTimer::singleShot(0, dialog, [dialog, &interact] { interact(*dialog); });
+        QTimer::singleShot(0, dialog, [dialog, &interact] {
+            // Keys go to the active window, as the window system sends them.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+            interact(*dialog);
+        });
         // Never hang a test run on a dialog left open.
         bool timedOut = false;
         QTimer::singleShot(20000, dialog, [dialog, &timedOut] {
@@ -109,7 +115,7 @@ protected:
         d.ComboBox1->setCurrentIndex(field);
         d.RadioGroup1->setItemIndex(mode);
         d.Edit1->setText(text);
-        d.SpeedButton1->click();
+        WindowInput::click(d.SpeedButton1);
     }
 
     DbTestEnvironment env;
@@ -140,7 +146,7 @@ TEST_F(LookupDialog, OkWithoutSearchingReturnsTheFirstCustomerAndTheDialogGoesLa
             for (int i = 0; i < d.ComboBox1->count(); ++i)
                 items << d.ComboBox1->itemText(i);
             fieldBox = d.ComboBox1->currentText();
-            d.BTCMDOK->click();
+            WindowInput::click(d.BTCMDOK);
         },
         &id);
     EXPECT_TRUE(chosen);
@@ -157,14 +163,18 @@ TEST_F(LookupDialog, OkWithoutSearchingReturnsTheFirstCustomerAndTheDialogGoesLa
 
 TEST_F(LookupDialog, EscCancelAndTheCloseBoxReturnFalseAfterAnEarlierOk)
 {
-    ASSERT_TRUE(runDialog([](TFrmgetdata& d) { d.BTCMDOK->click(); }));
+    ASSERT_TRUE(runDialog([](TFrmgetdata& d) { WindowInput::click(d.BTCMDOK); }));
     const std::vector<std::pair<const char*, std::function<void(TFrmgetdata&)>>> ways = {
-        {"Esc in the field list", [](TFrmgetdata& d) { QTest::keyClick(d.ComboBox1->lineEdit(), Qt::Key_Escape); }},
-        {"Cancel", [](TFrmgetdata& d) { d.BDCMDNOT->click(); }},
+        {"Esc in the field list",
+         [](TFrmgetdata& d) {
+             d.ComboBox1->setFocus();
+             WindowInput::keyClick(Qt::Key_Escape);
+         }},
+        {"Cancel", [](TFrmgetdata& d) { WindowInput::click(d.BDCMDNOT); }},
         {"close box", [](TFrmgetdata& d) { d.close(); }},
         {"Alt+C", [](TFrmgetdata& d) {
-             QApplication::setActiveWindow(&d);
-             QTest::keyClick(d.Edit1, Qt::Key_C, Qt::AltModifier);
+             d.Edit1->setFocus();
+             WindowInput::keyClick(Qt::Key_C, Qt::AltModifier);
          }},
     };
     for (const auto& [name, close] : ways) {
@@ -174,9 +184,10 @@ TEST_F(LookupDialog, EscCancelAndTheCloseBoxReturnFalseAfterAnEarlierOk)
     // Esc anywhere else does not close the dialog.
     bool stillOpen = false;
     runDialog([&](TFrmgetdata& d) {
-        QTest::keyClick(d.Edit1, Qt::Key_Escape);
+        d.Edit1->setFocus();
+        WindowInput::keyClick(Qt::Key_Escape);
         stillOpen = d.isVisible();
-        d.BDCMDNOT->click();
+        WindowInput::click(d.BDCMDNOT);
     });
     EXPECT_TRUE(stillOpen);
 }
@@ -198,7 +209,7 @@ TEST_F(LookupDialog, EmptySearchTextInEachMode)
             search(d, 1, c.mode, QString());
             statement = d.statementLines();
             rows = d.DBGrid1->DataSource()->dataSet() == d.CDS_Query ? d.CDS_Query->recordCount() : 0;
-            d.BDCMDNOT->click();
+            WindowInput::click(d.BDCMDNOT);
         });
         EXPECT_EQ(statement, (std::vector<std::string>{"select * from ", "CUSTOMER ", "where ", "CUST_NAME",
                                                        c.comparison, ""}));
@@ -229,7 +240,7 @@ TEST_F(LookupDialog, QuotesAreSearchedForAndWildcardsStayWildcards)
             if (shown == d.CDS_Query)
                 for (shown->first(); !shown->eof(); shown->next())
                     ids.push_back(shown->fieldByName("CUST_ID")->asString());
-            d.BDCMDNOT->click();
+            WindowInput::click(d.BDCMDNOT);
         });
         std::sort(ids.begin(), ids.end());
         EXPECT_EQ(ids, c.ids) << c.text.toStdString();
@@ -242,9 +253,9 @@ TEST_F(LookupDialog, SearchWithoutAFieldAsksForOne)
     std::vector<std::string> statement;
     runDialog([&](TFrmgetdata& d) {
         d.Edit1->setText(QStringLiteral("A"));
-        d.SpeedButton1->click();
+        WindowInput::click(d.SpeedButton1);
         statement = d.statementLines();
-        d.BDCMDNOT->click();
+        WindowInput::click(d.BDCMDNOT);
     });
     EXPECT_EQ(messages, QStringList{QStringLiteral("請選擇查詢條件!")});
     EXPECT_TRUE(statement.empty());
@@ -260,11 +271,11 @@ TEST_F(LookupDialog, AFailedSearchAfterASuccessfulOneEmptiesTheGridAndResetBring
         afterFirst = d.DBGrid1->DataSource()->dataSet()->recordCount();
         search(d, 0, 0, QStringLiteral("ZZZ"));
         afterSecond = d.DBGrid1->DataSource()->dataSet()->recordCount();
-        d.SpeedButton2->click();
+        WindowInput::click(d.SpeedButton2);
         resetShowsCaller = d.DBGrid1->DataSource()->dataSet() == d.LookupDataSet;
         afterReset = d.DBGrid1->DataSource()->dataSet()->recordCount();
         textAfterReset = d.Edit1->text();
-        d.BDCMDNOT->click();
+        WindowInput::click(d.BDCMDNOT);
     });
     EXPECT_EQ(afterFirst, 2);
     EXPECT_EQ(afterSecond, 0);
@@ -283,8 +294,9 @@ TEST_F(LookupDialog, TitlesAfterASearchAndTheChosenRowOfTheResult)
             search(d, 0, 2, QStringLiteral("B"));
             for (int i = 0; i < d.DBGrid1->FieldCount(); ++i)
                 titles.push_back(d.DBGrid1->ColumnByIndex(i).DisplayLabel());
-            QTest::keyClick(d.DBGrid1, Qt::Key_Down);
-            QTest::keyClick(d.DBGrid1, Qt::Key_Return);  // Enter in the grid chooses
+            d.DBGrid1->setFocus();
+            WindowInput::keyClick(Qt::Key_Down);
+            WindowInput::keyClick(Qt::Key_Return);  // Enter in the grid chooses
         },
         &id);
     EXPECT_EQ(titles, (std::vector<std::string>{big5("客戶編號"), big5("客戶名稱"), "CONTACT", "TEL", "ADDRESS"}));
@@ -299,12 +311,13 @@ TEST_F(LookupDialog, EnterAndLeavingTheMatchModeSearchOnlyWithText)
     std::vector<std::string> afterEmptyEnter, afterEnter;
     runDialog([&](TFrmgetdata& d) {
         d.ComboBox1->setCurrentIndex(0);
-        QTest::keyClick(d.Edit1, Qt::Key_Return);
+        d.Edit1->setFocus();
+        WindowInput::keyClick(Qt::Key_Return);
         afterEmptyEnter = d.statementLines();
         d.Edit1->setText(QStringLiteral("C001"));
-        QTest::keyClick(d.Edit1, Qt::Key_Return);
+        WindowInput::keyClick(Qt::Key_Return);
         afterEnter = d.statementLines();
-        d.BDCMDNOT->click();
+        WindowInput::click(d.BDCMDNOT);
     });
     EXPECT_TRUE(afterEmptyEnter.empty());
     ASSERT_EQ(afterEnter.size(), 6u);
@@ -319,14 +332,14 @@ TEST_F(LookupDialog, NavigationButtonsAndADoubleClickOnlyMove)
     runDialog([&](TFrmgetdata& d) {
         for (TDBSpeedButton* b : {d.dbSBtnFirst, d.dbSBtnPrior, d.dbSBtnNext, d.dbSBtnLast})
             atOpening.push_back(b->isEnabled());
-        d.dbSBtnLast->click();
-        d.dbSBtnPrior->click();
+        WindowInput::click(d.dbSBtnLast);
+        WindowInput::click(d.dbSBtnPrior);
         TwwDBGrid* grid = d.DBGrid1;
         const QPoint row3(grid->indicatorWidth() + 5, grid->titleRowHeight() + 2 * grid->dataRowHeight() + 3);
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, row3);
+        WindowInput::doubleClick(grid->viewport(), row3);
         openAfterDoubleClick = d.isVisible();
         recNo = d.LookupDataSet->recNo();
-        d.BDCMDNOT->click();
+        WindowInput::click(d.BDCMDNOT);
     });
     EXPECT_EQ(atOpening, std::vector<bool>({false, false, true, true})) << "First and Prior off at the first record";
     EXPECT_TRUE(openAfterDoubleClick);
@@ -338,12 +351,12 @@ TEST_F(LookupDialog, ACustomerAddedAfterTheFirstUseDoesNotAppear)
     int first = 0, second = 0;
     runDialog([&](TFrmgetdata& d) {
         first = d.LookupDataSet->recordCount();
-        d.BDCMDNOT->click();
+        WindowInput::click(d.BDCMDNOT);
     });
     insertCustomer("D001", "新客戶", "Ho");
     runDialog([&](TFrmgetdata& d) {
         second = d.LookupDataSet->recordCount();
-        d.BDCMDNOT->click();
+        WindowInput::click(d.BDCMDNOT);
     });
     EXPECT_EQ(first, 5);
     EXPECT_EQ(second, 5) << "the list is fetched once, at the first use";
@@ -356,10 +369,10 @@ TEST_F(LookupDialog, AStatementThatFailsIsReportedAndTheDialogStaysOpen)
     runDialog([&](TFrmgetdata& d) {
         d.ComboBox1->setEditText(QStringLiteral("NOSUCHFIELD"));  // typed, never a field name
         d.Edit1->setText(QStringLiteral("x"));
-        d.SpeedButton1->click();
+        WindowInput::click(d.SpeedButton1);
         open = d.isVisible();
         queryActive = d.CDS_Query->active();
-        d.BDCMDNOT->click();
+        WindowInput::click(d.BDCMDNOT);
     });
     EXPECT_TRUE(open);
     EXPECT_FALSE(queryActive);

@@ -1,5 +1,6 @@
 // The read-only grid on in-memory datasets: fields and columns, widths and titles, the
-// alternating colours while scrolling, keys, the scroll bar and column resizing.
+// alternating colours while scrolling, keys, the scroll bar and column resizing. Keys and
+// pointer reach the grid through its top-level window.
 
 #include "DataSource.h"
 #include "Field.h"
@@ -7,6 +8,7 @@
 #include "LookupResources.h"
 #include "LookupTestSupport.h"
 #include "TwwDBGrid.h"
+#include "WindowInput.h"
 
 #include <QScrollBar>
 #include <QTest>
@@ -207,19 +209,22 @@ TEST_F(GridFixture, KeysMoveTheRecordAndDownOnTheLastStays)
         {Qt::Key_Home, Qt::ControlModifier, 1},
         {Qt::Key_Up, Qt::NoModifier, 1},
     };
+    grid->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(grid.get()));
+    grid->setFocus();
     for (const Step& step : steps) {
-        QTest::keyClick(grid.get(), Qt::Key(step.key), step.modifiers);
+        WindowInput::keyClick(Qt::Key(step.key), step.modifiers);
         EXPECT_EQ(cds->recNo(), step.recNo) << "key " << step.key;
     }
     EXPECT_EQ(cds->recordCount(), 12);
 
     // Columns: Right, End, Home; Tab past the last column goes to the next record.
-    QTest::keyClick(grid.get(), Qt::Key_Right);
+    WindowInput::keyClick(Qt::Key_Right);
     EXPECT_EQ(grid->currentColumn(), 1);
-    QTest::keyClick(grid.get(), Qt::Key_Tab);
+    WindowInput::keyClick(Qt::Key_Tab);
     EXPECT_EQ(grid->currentColumn(), 0);
     EXPECT_EQ(cds->recNo(), 2);
-    QTest::keyClick(grid.get(), Qt::Key_Backtab);
+    WindowInput::keyClick(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(grid->currentColumn(), 1);
     EXPECT_EQ(cds->recNo(), 1);
 
@@ -228,7 +233,7 @@ TEST_F(GridFixture, KeysMoveTheRecordAndDownOnTheLastStays)
         if (key == Qt::Key_Down)
             key = 0;
     };
-    QTest::keyClick(grid.get(), Qt::Key_Down);
+    WindowInput::keyClick(Qt::Key_Down);
     EXPECT_EQ(cds->recNo(), 1);
 }
 
@@ -263,13 +268,11 @@ TEST_F(GridFixture, ClickAndWheelMoveTheRecord)
     showRows(5);
     const int x = grid->indicatorWidth() + grid->columnWidth(0) + 5;
     const int y = grid->titleRowHeight() + 3 * grid->dataRowHeight() + 2;
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(x, y));
+    WindowInput::click(grid->viewport(), QPoint(x, y));
     EXPECT_EQ(cds->recNo(), 4);
     EXPECT_EQ(grid->currentColumn(), 1);
 
-    QWheelEvent down(QPointF(x, y), grid->viewport()->mapToGlobal(QPointF(x, y)), {}, QPoint(0, -240),
-                     Qt::NoButton, {}, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(grid->viewport(), &down);
+    WindowInput::wheel(grid->viewport(), QPoint(x, y), -240);
     EXPECT_EQ(cds->recNo(), 6);
 }
 
@@ -281,23 +284,19 @@ TEST_F(GridFixture, AResizedColumnSnapsToWholeCharactersAndKeepsItsTitleWidth)
     const int w = zeroWidth(*grid);
     const int boundary = grid->indicatorWidth() + grid->columnWidth(0) + grid->columnWidth(1);
     const int y = grid->titleRowHeight() / 2;
-    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, QPoint(boundary, y));
-    QMouseEvent move(QEvent::MouseMove, QPointF(boundary - 10 * w + 1, y),
-                     grid->viewport()->mapToGlobal(QPointF(boundary - 10 * w + 1, y)), Qt::NoButton,
-                     Qt::LeftButton, {});
-    QApplication::sendEvent(grid->viewport(), &move);
-    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, QPoint(boundary - 10 * w + 1, y));
+    WindowInput::move(grid->viewport(), QPoint(boundary, y));
+    WindowInput::press(grid->viewport(), QPoint(boundary, y));
+    WindowInput::move(grid->viewport(), QPoint(boundary - 10 * w + 1, y));
+    WindowInput::release(grid->viewport(), QPoint(boundary - 10 * w + 1, y));
     EXPECT_EQ(cds->fieldByName("CUST_NAME")->displayWidth(), 40);
     EXPECT_EQ(grid->columnWidth(1), 40 * w + 4);
 
     // Dragged narrower than its title, a column stays as wide as the title.
     const int idRight = grid->indicatorWidth() + grid->columnWidth(0);
-    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, QPoint(idRight, y));
-    QMouseEvent shrink(QEvent::MouseMove, QPointF(grid->indicatorWidth() + 3, y),
-                       grid->viewport()->mapToGlobal(QPointF(grid->indicatorWidth() + 3, y)), Qt::NoButton,
-                       Qt::LeftButton, {});
-    QApplication::sendEvent(grid->viewport(), &shrink);
-    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, QPoint(grid->indicatorWidth() + 3, y));
+    WindowInput::move(grid->viewport(), QPoint(idRight, y));
+    WindowInput::press(grid->viewport(), QPoint(idRight, y));
+    WindowInput::move(grid->viewport(), QPoint(grid->indicatorWidth() + 3, y));
+    WindowInput::release(grid->viewport(), QPoint(grid->indicatorWidth() + 3, y));
     EXPECT_EQ(cds->fieldByName("CUST_ID")->displayWidth(), 0);
     EXPECT_EQ(grid->columnWidth(0), titleWidth(*grid, "CUST_ID"));
 }

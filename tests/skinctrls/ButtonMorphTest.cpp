@@ -1,14 +1,38 @@
 // The button's fade between its normal and hot image: tick counts of the 20 ms timer, and the
-// skin's transition of each morph kind in the painted mid-fade image.
+// skin's transition of each morph kind in the painted mid-fade image. The pointer comes and
+// goes through the top-level window; the ticks are run by hand.
 #include "FixtureSkin.h"
 #include "MorphBlend.h"
 #include "TbsEffectBmp.h"
 #include "TbsSkinButton.h"
 #include "TbsSkinSpeedButton.h"
+#include "WindowInput.h"
 
-#include <QEnterEvent>
 #include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
+
+namespace {
+
+const QPoint awayFromTheButton(250, 180);
+
+// Shows the window with the keyboard focus on another control: a focused button looks hot.
+void showAt(QWidget& window, QWidget& button)
+{
+    window.resize(300, 200);
+    button.move(10, 10);
+    auto* elsewhere = new QWidget(&window);
+    elsewhere->setGeometry(200, 10, 20, 20);
+    elsewhere->setFocusPolicy(Qt::StrongFocus);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    elsewhere->setFocus();
+    WindowInput::move(&window, awayFromTheButton);
+    button.update();
+    QApplication::processEvents();
+}
+
+}  // namespace
 
 TEST(ButtonMorph, FadeInTakesTwelveTicksAndFadeOutEleven)
 {
@@ -18,10 +42,8 @@ TEST(ButtonMorph, FadeInTakesTwelveTicksAndFadeOutEleven)
     QWidget window;
     TbsSkinButton button(&window, &form);
     button.setSkinData(form.skin);
-    window.show();
-
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QApplication::sendEvent(&button, &enter);
+    showAt(window, button);
+    WindowInput::move(&button);
     ASSERT_TRUE(button.morphTimerActive());
     int ticks = 0;
     while (button.morphTimerActive() && ticks < 50) {
@@ -34,8 +56,7 @@ TEST(ButtonMorph, FadeInTakesTwelveTicksAndFadeOutEleven)
     EXPECT_EQ(ticks, 12);
     EXPECT_EQ(button.MorphFactor(), 1.0);
 
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&button, &leave);
+    WindowInput::move(&window, awayFromTheButton);
     ticks = 0;
     while (button.morphTimerActive() && ticks < 50) {
         button.MorphTimerTick();
@@ -55,17 +76,15 @@ TEST(ButtonMorph, SpeedButtonFadesInTwelveTicksOnTheMouse)
     TbsSkinSpeedButton button(&window, &form);
     button.setSkinDataName(QStringLiteral("button"));
     button.setSkinData(form.skin);
-    window.show();
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QApplication::sendEvent(&button, &enter);
+    showAt(window, button);
+    WindowInput::move(&button);
     ASSERT_TRUE(button.morphTimerActive());
     int ticks = 0;
     for (; button.morphTimerActive() && ticks < 50; ++ticks)
         button.MorphTimerTick();
     EXPECT_EQ(ticks, 12);
     EXPECT_EQ(button.MorphFactor(), 1.0);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&button, &leave);
+    WindowInput::move(&window, awayFromTheButton);
     ASSERT_TRUE(button.morphTimerActive());
     for (ticks = 0; button.morphTimerActive() && ticks < 50; ++ticks)
         button.MorphTimerTick();
@@ -104,11 +123,10 @@ TEST(ButtonMorph, MidFadeImageIsTheSkinsTransitionOfTheMorphKind)
         QWidget window;
         TbsSkinButton button(&window, &form);
         button.setSkinData(form.skin);
-        window.show();
+        showAt(window, button);
         const QImage normal = painted(button);
 
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QApplication::sendEvent(&button, &enter);
+        WindowInput::move(&button);
         for (int i = 0; i < 4; ++i)
             button.MorphTimerTick();
         const double k = button.MorphFactor();

@@ -1,4 +1,5 @@
-// The date edit's typing rules and the calendar's arithmetic and navigation.
+// The date edit's typing rules and the calendar's arithmetic and navigation. Pointer and keys
+// reach the controls through their top-level windows, as the window system delivers them.
 #include "CalendarMath.h"
 #include "Clock.h"
 #include "DateTextRules.h"
@@ -8,6 +9,7 @@
 #include "TbsSkinDateEdit.h"
 #include "TbsSkinPopupMonthCalendar.h"
 #include "TbsSkinSpeedButton.h"
+#include "WindowInput.h"
 
 #include <QApplication>
 #include <QTest>
@@ -34,6 +36,8 @@ struct DateEditFixture : ::testing::Test {
         window.show();
         edit->setDate(toDateTimeValue(QDate(2005, 10, 26)));
         edit->OnDateChange = [this](QObject*) { ++dateChanges; };
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         edit->nativeEdit()->setFocus();
         QApplication::processEvents();
     }
@@ -48,7 +52,22 @@ struct DateEditFixture : ::testing::Test {
         native()->deselect();
         native()->setCursorPosition(pos);
     }
-    void type(const QString& keys) { QTest::keyClicks(native(), keys); }
+    void type(const QString& keys) { WindowInput::keyClicks(keys); }
+    QPoint onButton() const
+    {
+        const SkinRect place = edit->geometryNow().buttonPlace;
+        return QPoint(place.left + 5, place.top + 5);
+    }
+    // A point inside the cell of `day` of the calendar's month.
+    QPoint cellOf(int day) const
+    {
+        auto* calendar = edit->calendar();
+        for (int y = 0; y < calendar->height(); ++y)
+            for (int x = 0; x < calendar->width(); ++x)
+                if (calendar->dayAt(QPoint(x, y)) == day)
+                    return QPoint(x + 3, y + 3);
+        return {};
+    }
 };
 
 }  // namespace
@@ -106,11 +125,11 @@ TEST_F(DateEditFixture, NonexistentDayReportsTheConversionErrorAndKeepsTheDate)
 TEST_F(DateEditFixture, RefusedKeysBeepAndChangeNothing)
 {
     caretAt(3);
-    QTest::keyClick(native(), Qt::Key_Backspace);
-    QTest::keyClick(native(), Qt::Key_Return);
+    WindowInput::keyClick(Qt::Key_Backspace);
+    WindowInput::keyClick(Qt::Key_Return);
     type(QStringLiteral("a-"));
     EXPECT_EQ(beeps, 4);
-    QTest::keyClick(native(), Qt::Key_Delete);
+    WindowInput::keyClick(Qt::Key_Delete);
     EXPECT_EQ(beeps, 4);
     EXPECT_EQ(edit->Text(), QStringLiteral("2005/10/26"));
 }
@@ -146,28 +165,87 @@ TEST(CalendarMath, GridOffsetAndNavigation)
     EXPECT_EQ(stepYear(QDate(9999, 5, 5), 1), std::nullopt);
 }
 
-TEST_F(DateEditFixture, DropDownNeverTakesTheFocusAndADayClickClosesIt)
+TEST_F(DateEditFixture, ADayClickedInTheDropDownClosesItAndTheEditShowsThatDay)
 {
-    edit->DropDownToggle();
+    WindowInput::click(edit, onButton());
     auto* calendar = edit->calendar();
     ASSERT_TRUE(calendar->isVisible());
     EXPECT_TRUE(native()->hasFocus());
     calendar->setDate(edit->Date() + 0.46);  // a time of day
-    calendar->NextMonth();
+    // November 2005 by the next-month button, then its 1st (a Tuesday: row 1, column 2).
+    WindowInput::click(calendar->nextMonthButton());
+    ASSERT_TRUE(calendar->isVisible());
     EXPECT_EQ(dateOf(calendar->Date()), QDate(2005, 11, 26));
-    // Click the 1st of November 2005 (a Tuesday: row 1, column 2).
-    QPoint cell;
-    for (int y = 0; y < calendar->height() && cell.isNull(); ++y)
-        for (int x = 0; x < calendar->width(); ++x)
-            if (calendar->dayAt(QPoint(x, y)) == 1) {
-                cell = QPoint(x + 3, y + 3);
-                break;
-            }
+    EXPECT_EQ(edit->Text(), QStringLiteral("2005/10/26"));  // the edit waits for a day
+    const QPoint cell = cellOf(1);
     ASSERT_FALSE(cell.isNull());
-    QTest::mouseClick(calendar, Qt::LeftButton, {}, cell);
+    WindowInput::click(calendar, cell);
     EXPECT_FALSE(calendar->isVisible());
     EXPECT_EQ(edit->Text(), QStringLiteral("2005/11/01"));
     EXPECT_EQ(calendar->Date(), toDateTimeValue(QDate(2005, 11, 1)));  // time dropped
+    EXPECT_TRUE(native()->hasFocus());
+}
+
+TEST_F(DateEditFixture, EachNavigationButtonStepsOnceAndTheCalendarStaysOpen)
+{
+    WindowInput::click(edit, onButton());
+    auto* calendar = edit->calendar();
+    ASSERT_TRUE(calendar->isVisible());
+    const struct {
+        TbsSkinSpeedButton* button;
+        QDate after;
+    } steps[] = {{calendar->nextMonthButton(), QDate(2005, 11, 26)},
+                 {calendar->nextYearButton(), QDate(2006, 11, 26)},
+                 {calendar->priorMonthButton(), QDate(2006, 10, 26)},
+                 {calendar->priorYearButton(), QDate(2005, 10, 26)},
+                 {calendar->priorYearButton(), QDate(2004, 10, 26)}};
+    for (const auto& step : steps) {
+        WindowInput::click(step.button);
+        EXPECT_TRUE(calendar->isVisible());
+        EXPECT_EQ(dateOf(calendar->Date()), step.after);
+        EXPECT_FALSE(step.button->Down());
+    }
+    EXPECT_EQ(edit->Text(), QStringLiteral("2005/10/26"));
+    EXPECT_TRUE(native()->hasFocus());
+}
+
+TEST_F(DateEditFixture, HeldNavigationButtonsRepeatAtTheirIntervalsAndPauseOffTheButton)
+{
+    WindowInput::click(edit, onButton());
+    auto* calendar = edit->calendar();
+    ASSERT_TRUE(calendar->isVisible());
+    for (auto* button : {calendar->nextMonthButton(), calendar->nextYearButton()}) {
+        const QDate start = dateOf(calendar->Date());
+        auto steps = [&] {
+            const QDate now = dateOf(calendar->Date());
+            return button == calendar->nextYearButton() ? now.year() - start.year()
+                                                        : (now.year() - start.year()) * 12 + now.month() - start.month();
+        };
+        WindowInput::press(button);
+        EXPECT_TRUE(button->Down());
+        EXPECT_TRUE(button->repeatTimerActive());
+        EXPECT_EQ(button->repeatTimerInterval(), button->RepeatInterval());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return steps() >= 2; }, 5000));
+        // Off the button the ticks pause and it is drawn up; back on it, down again and ticking.
+        WindowInput::move(calendar, QPoint(calendar->width() / 2, calendar->height() - 5));
+        EXPECT_FALSE(button->isMouseIn());
+        EXPECT_FALSE(button->repeatTimerActive());
+        const int paused = steps();
+        QTest::qWait(button->RepeatInterval() * 2 + 20);
+        EXPECT_EQ(steps(), paused);
+        WindowInput::move(button);
+        EXPECT_TRUE(button->isMouseIn());
+        EXPECT_TRUE(button->repeatTimerActive());
+        // Released off the button: no further step, and the calendar stays open.
+        WindowInput::move(calendar, QPoint(calendar->width() / 2, calendar->height() - 5));
+        const int beforeRelease = steps();
+        WindowInput::release(calendar, QPoint(calendar->width() / 2, calendar->height() - 5));
+        EXPECT_EQ(steps(), beforeRelease);
+        EXPECT_FALSE(button->Down());
+        EXPECT_FALSE(button->repeatTimerActive());
+        EXPECT_TRUE(calendar->isVisible());
+    }
+    EXPECT_EQ(edit->Text(), QStringLiteral("2005/10/26"));
 }
 
 TEST_F(DateEditFixture, AlphaBlendingIsKeptButTheDropDownOpensOpaque)
@@ -189,22 +267,26 @@ TEST_F(DateEditFixture, AlphaBlendingIsKeptButTheDropDownOpensOpaque)
     EXPECT_EQ(calendar->windowOpacity(), 1.0);
 }
 
-TEST_F(DateEditFixture, ClickingTheButtonAgainClosesWithoutReopening)
+TEST_F(DateEditFixture, TheButtonTogglesAndOutsideClicksAndKeysCloseWithoutTakingTheDate)
 {
-    const SkinRect place = edit->geometryNow().buttonPlace;
-    const QPoint onButton(place.left + 5, place.top + 5);
-    QTest::mouseClick(edit, Qt::LeftButton, {}, onButton);
-    ASSERT_TRUE(edit->calendar()->isVisible());
-    QTest::mouseClick(edit, Qt::LeftButton, {}, onButton);
-    EXPECT_FALSE(edit->calendar()->isVisible());
-    QTest::mouseClick(edit, Qt::LeftButton, {}, onButton);
-    ASSERT_TRUE(edit->calendar()->isVisible());
-    // A click elsewhere closes it; a key in the edit too.
-    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(250, 250));
-    EXPECT_FALSE(edit->calendar()->isVisible());
-    edit->DropDownToggle();
-    QTest::keyClick(native(), Qt::Key_Right);
-    EXPECT_FALSE(edit->calendar()->isVisible());
+    auto* calendar = edit->calendar();
+    WindowInput::click(edit, onButton());
+    ASSERT_TRUE(calendar->isVisible());
+    WindowInput::click(calendar->nextMonthButton());
+    // The button closes the calendar (and does not open it again).
+    WindowInput::press(edit, onButton());
+    WindowInput::release(edit, onButton());
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(edit->Text(), QStringLiteral("2005/10/26"));
+    WindowInput::click(edit, onButton());
+    ASSERT_TRUE(calendar->isVisible());
+    WindowInput::click(&window, QPoint(250, 250));
+    EXPECT_FALSE(calendar->isVisible());
+    WindowInput::click(edit, onButton());
+    ASSERT_TRUE(calendar->isVisible());
+    WindowInput::keyClick(Qt::Key_Right);
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(edit->Text(), QStringLiteral("2005/10/26"));
 }
 
 TEST_F(DateEditFixture, TodayDefaultTakesTheClockAtTheEndOfLoading)
@@ -228,6 +310,7 @@ TEST(MonthCalendar, NavigationButtonsRepeatAtTheirIntervals)
     EXPECT_FALSE(calendar.nextYearButton()->Glyph().isNull());
     calendar.setDate(toDateTimeValue(QDate(2008, 2, 29)));
     calendar.show();
-    QTest::mouseClick(calendar.nextYearButton(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&calendar));
+    WindowInput::click(calendar.nextYearButton());
     EXPECT_EQ(dateOf(calendar.Date()), QDate(2009, 2, 28));
 }

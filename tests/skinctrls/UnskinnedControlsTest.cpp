@@ -1,4 +1,5 @@
-// The controls without a skin: default sizes and fonts, value rules, read-only, keys.
+// The controls without a skin: default sizes and fonts, value rules, read-only, keys. Keys and
+// pointer reach the controls through their top-level window, as the window system sends them.
 #include "TbsSkinButton.h"
 #include "TbsSkinEdit.h"
 #include "TbsSkinGauge.h"
@@ -6,6 +7,7 @@
 #include "TbsSkinPanel.h"
 #include "TbsSkinScrollBar.h"
 #include "TbsSkinStdLabel.h"
+#include "WindowInput.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -142,24 +144,26 @@ TEST(Unskinned, ReadOnlyEditKeepsItsTextButMovesTheCaret)
     QWidget window;
     TbsSkinEdit edit(&window);
     window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     edit.setText(QStringLiteral("abc"));
     edit.setReadOnly(true);
     edit.nativeEdit()->setFocus();
     edit.nativeEdit()->setCursorPosition(3);
     QApplication::clipboard()->setText(QStringLiteral("pasted"));
-    QTest::keyClicks(edit.nativeEdit(), QStringLiteral("xy"));
-    QTest::keyClick(edit.nativeEdit(), Qt::Key_Backspace);
-    QTest::keyClick(edit.nativeEdit(), Qt::Key_Home);
-    QTest::keyClick(edit.nativeEdit(), Qt::Key_Delete);
-    QTest::keySequence(edit.nativeEdit(), QKeySequence::Paste);
+    WindowInput::keyClicks(QStringLiteral("xy"));
+    WindowInput::keyClick(Qt::Key_Backspace);
+    WindowInput::keyClick(Qt::Key_Home);
+    WindowInput::keyClick(Qt::Key_Delete);
+    WindowInput::keyClick(Qt::Key_V, Qt::ControlModifier);
     edit.nativeEdit()->selectAll();
-    QTest::keySequence(edit.nativeEdit(), QKeySequence::Cut);
+    WindowInput::keyClick(Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(edit.Text(), QStringLiteral("abc"));
     edit.nativeEdit()->setCursorPosition(0);
-    QTest::keyClick(edit.nativeEdit(), Qt::Key_Right);
+    WindowInput::keyClick(Qt::Key_Right);
     EXPECT_EQ(edit.nativeEdit()->cursorPosition(), 1);
     edit.setReadOnly(false);
-    QTest::keyClicks(edit.nativeEdit(), QStringLiteral("Z"));
+    WindowInput::keyClicks(QStringLiteral("Z"));
     EXPECT_EQ(edit.Text(), QStringLiteral("aZbc"));
 }
 
@@ -169,20 +173,24 @@ TEST(Unskinned, ButtonClicksByMouseSpaceAndEnter)
     TbsSkinButton button(&window);
     int clicks = 0;
     button.OnClick = [&](QObject*) { ++clicks; };
+    window.resize(300, 300);
     window.show();
-    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    WindowInput::click(&button, QPoint(10, 10));
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(window.focusWidget(), &button);
-    QTest::keyPress(&button, Qt::Key_Space);
+    WindowInput::keyPress(Qt::Key_Space);
     EXPECT_TRUE(button.Down());
-    QTest::keyRelease(&button, Qt::Key_Space);
+    WindowInput::keyRelease(Qt::Key_Space);
     EXPECT_FALSE(button.Down());
     EXPECT_EQ(clicks, 2);
-    QTest::keyClick(&button, Qt::Key_Return);
+    WindowInput::keyClick(Qt::Key_Return);
     EXPECT_EQ(clicks, 3);
     // Pressed, then released outside: no click.
-    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, 200));
+    WindowInput::press(&button, QPoint(10, 10));
+    WindowInput::move(&window, QPoint(200, 200));
+    WindowInput::release(&window, QPoint(200, 200));
     EXPECT_EQ(clicks, 3);
     EXPECT_FALSE(button.Down());
 }
@@ -198,19 +206,20 @@ TEST(Unskinned, DefaultButtonAnswersEnterFromAnEdit)
     leave.OnClick = [&](QObject*) { ++leaveClicks; };
     leave.setCancel(true);
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     edit.nativeEdit()->setFocus();
     QApplication::processEvents();
     EXPECT_TRUE(ok.isDefaultActive());
-    QTest::keyClick(edit.nativeEdit(), Qt::Key_Return);
+    WindowInput::keyClick(Qt::Key_Return);
     EXPECT_EQ(okClicks, 1);
-    QTest::keyClick(edit.nativeEdit(), Qt::Key_Escape);
+    WindowInput::keyClick(Qt::Key_Escape);
     EXPECT_EQ(leaveClicks, 1);
     // With the focus on the other button, Enter is that button's.
     leave.setFocus();
     QApplication::processEvents();
     EXPECT_FALSE(ok.isDefaultActive());
-    QTest::keyClick(&leave, Qt::Key_Return);
+    WindowInput::keyClick(Qt::Key_Return);
     EXPECT_EQ(okClicks, 1);
     EXPECT_EQ(leaveClicks, 2);
 }
@@ -257,14 +266,15 @@ TEST(Unskinned, AcceleratorKeysFollowTheFocusedControl)
         button.OnClick = [&](QObject*) { ++clicks; };
         other.OnClick = [&](QObject*) { ++otherClicks; };
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QWidget* target = c.focus == Focus::OtherButton ? static_cast<QWidget*>(&other)
                           : c.focus == Focus::TheButton ? static_cast<QWidget*>(&button)
                                                         : edit.nativeEdit();
         target->setFocus();
         QApplication::processEvents();
         edit.nativeEdit()->end(false);  // no auto-selected text to type over
-        QTest::keyClick(target, c.key, c.modifiers);
+        WindowInput::keyClick(c.key, c.modifiers);
         EXPECT_EQ(clicks, c.clicks);
         EXPECT_EQ(otherClicks, 0);
         EXPECT_EQ(edit.Text(), c.editText);
@@ -282,10 +292,11 @@ TEST(Unskinned, EscapeClicksTheFocusedCancelButton)
     int clicks = 0;
     leave.OnClick = [&](QObject*) { ++clicks; };
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     leave.setFocus();
     QApplication::processEvents();
-    QTest::keyClick(&leave, Qt::Key_Escape);
+    WindowInput::keyClick(Qt::Key_Escape);
     EXPECT_EQ(clicks, 1);
 }
 
@@ -296,16 +307,19 @@ TEST(Unskinned, GroupedButtonsReleaseEachOther)
     a.setGroupIndex(1);
     b.setGroupIndex(1);
     EXPECT_FALSE(a.CanFocused());
+    b.move(0, 50);
+    window.resize(200, 100);
     window.show();
-    QTest::mouseClick(&a, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    WindowInput::click(&a, QPoint(5, 5));
     EXPECT_TRUE(a.Down());
-    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    WindowInput::click(&b, QPoint(5, 5));
     EXPECT_TRUE(b.Down());
     EXPECT_FALSE(a.Down());
-    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    WindowInput::click(&b, QPoint(5, 5));
     EXPECT_TRUE(b.Down());  // AllowAllUp off
     b.setAllowAllUp(true);
-    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    WindowInput::click(&b, QPoint(5, 5));
     EXPECT_FALSE(b.Down());
 }
 
