@@ -58,8 +58,8 @@ QApplication& qtApp()
     static int argc = 1;
     static char name[] = "app_report_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: Qt's test input devices are torn down at exit and must not outlive it.
+    return *new QApplication(argc, argv);
 }
 
 std::string big5(const char* utf8)
