@@ -42,12 +42,14 @@ protected:
         window_ = std::make_unique<Tfrmcust_prod>();
         frame_ = window_->findChild<TbsSkinFrame*>(QString(), Qt::FindDirectChildrenOnly);
         ASSERT_NE(frame_, nullptr);
+        frame_->setCursorProbe(cursorProbe(window_.get()));
         frame_->OnSkinMenuOpen = [this](QObject*) { ++openEvents_; };
         frame_->OnSkinMenuClose = [this](QObject*) { ++closeEvents_; };
         window_->show();
         window_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
         window_->CUST1->nativeEdit()->setFocus();
+        enter(window_.get());
     }
     void TearDown() override { frame_->skinMenu()->CloseAll(); }
 

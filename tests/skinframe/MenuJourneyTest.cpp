@@ -16,7 +16,9 @@
 #include "TbsSkinMenuItem.h"
 #include "TbsSkinPopupWindow.h"
 
+#include <QApplication>
 #include <QCursor>
+#include <QMouseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -63,6 +65,7 @@ struct MenuJourney : ::testing::TestWithParam<FormKind> {
     {
         QCursor::setPos(990, 690);
         frame->setWorkAreaProvider([](bool) { return QRect(0, 0, 1000, 700); });
+        frame->setCursorProbe(cursorProbe(&form));
         frame->OnSkinMenuOpen = [this](QObject*) { ++openEvents; };
         frame->OnSkinMenuClose = [this](QObject*) { ++closeEvents; };
         form.setGeometry(100, 100, 300, 220);
@@ -80,6 +83,7 @@ struct MenuJourney : ::testing::TestWithParam<FormKind> {
             ASSERT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }, kTimeout));
         }
         frame->RebuildFrame(); // the plain frame makes its default buttons on its first paint
+        enter(&form);
     }
     void TearDown() override { frame->skinMenu()->CloseAll(); }
 
@@ -111,8 +115,9 @@ TEST_P(MenuJourney, EveryWayOfClosingEndsMenuModeAndTellsFrameAndForm)
                 EXPECT_FALSE(frame->inMenuMode());
                 EXPECT_FALSE(sysButton()->Pressed());
                 EXPECT_EQ(closeEvents, closed + 1);
-                if (GetParam().mainWindowLike)
+                if (GetParam().mainWindowLike) {
                     EXPECT_EQ(form.closeMessages, messages + 1);
+                }
                 const bool commandRan = way == CloseBy::CommandChosen || way == CloseBy::CommandKey;
                 EXPECT_EQ(frame->RolledUp(), commandRan ? !rolledUp : rolledUp);
                 if (::testing::Test::HasFatalFailure())
@@ -170,7 +175,9 @@ TEST(DefaultCaptionButtons, HoverDrawsTheNavyBorderAtOnceAndLeavingTakesItAway)
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    frame->setCursorProbe(cursorProbe(&form));
     frame->RebuildFrame();
+    enter(&form);
     QTest::qWait(50);
     for (const char* name : {"closebutton", "maxbutton", "minbutton", "rollupbutton", "sysmenubutton"}) {
         SCOPED_TRACE(name);
@@ -206,7 +213,7 @@ struct MorphingMenu : ::testing::Test {
         form.show();
         form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        QCursor::setPos(990, 690);
+        enter(&form);
         click(&form, {150, 12}, Qt::RightButton);
         ASSERT_TRUE(frame->skinMenu()->Visible());
     }

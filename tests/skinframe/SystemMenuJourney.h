@@ -80,7 +80,7 @@ struct SystemMenuJourney {
             const QPoint at = popup->Items()[size_t(index)]->ItemRect.toQRect().center();
             // The pointer goes onto the item; the menu's mouse timer finds it there.
             pointAt(popup, at);
-            QTest::mouseMove(popup->windowHandle(), at);
+            move(popup, at);
             if (!QTest::qWaitFor([&] { return popup->ActiveIndex() == index; }, 20000))
                 return false;
             click(popup, at);
