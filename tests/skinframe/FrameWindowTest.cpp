@@ -122,6 +122,24 @@ TEST_F(FrameWindow, RollUpWhileMaximizedThenRestoreKeepsItMaximized)
     EXPECT_EQ(form.geometry(), area);
 }
 
+TEST_F(FrameWindow, MaximizingARolledUpWindowKeepsItRolledUp)
+{
+    useSkin("stored");
+    const QRect normal = form.geometry();
+    frame->SetRolledUp(true);
+    const QRect rolledUp = form.geometry();
+    frame->Maximize();
+    EXPECT_TRUE(frame->RolledUp());
+    EXPECT_EQ(form.geometry(), QRect(area.topLeft(), QSize(area.width(), 33)));
+    frame->SetRolledUp(false); // waits for the restore, as for any window rolled up before it was maximized
+    EXPECT_TRUE(frame->RolledUp());
+    frame->Restore();
+    EXPECT_EQ(frame->FrameState(), TbsFrameState::Normal);
+    EXPECT_EQ(form.geometry(), rolledUp);
+    frame->SetRolledUp(false);
+    EXPECT_EQ(form.geometry(), normal);
+}
+
 TEST_F(FrameWindow, MinimizingTheMainWindowKeepsTheFrameStateNormal)
 {
     useSkin("compressed");
