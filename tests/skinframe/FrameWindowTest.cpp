@@ -110,13 +110,11 @@ TEST_F(FrameWindow, RollUpWhileMaximizedThenRestoreKeepsItMaximized)
     frame->SetRolledUp(true);
     EXPECT_EQ(form.height(), 33);
     EXPECT_TRUE(frame->RolledUpWhileMaximized());
-    SkinMenuEntry& menu = frame->systemMenuItems();
-    SkinMenuEntry* restore = nullptr;
-    for (auto& item : menu.Items)
-        if (item->Name == "BSF_RESTORE")
-            restore = item.get();
-    ASSERT_NE(restore, nullptr);
-    restore->Click();
+    // The system menu's Restore, chosen by its key.
+    frameinput::click(&form, {60, 12}, Qt::RightButton);
+    ASSERT_TRUE(frame->skinMenu()->Visible());
+    frameinput::key(&form, 'r');
+    EXPECT_FALSE(frame->skinMenu()->Visible());
     EXPECT_FALSE(frame->RolledUp());
     EXPECT_EQ(frame->FrameState(), TbsFrameState::Maximized);
     EXPECT_EQ(form.geometry(), area);
@@ -193,10 +191,10 @@ TEST_F(FrameWindow, RightClickOnTheCaptionOpensTheSystemMenuThatNeverTakesTheFoc
     EXPECT_EQ(popup->Items().size(), 5u);
     EXPECT_EQ(popup->ActiveIndex(), 0);
     // Down, Down: RollUp; Enter runs it and closes the menu (message 1228 to the form).
-    popup->handleKey(Qt::Key_Down, {});
-    popup->handleKey(Qt::Key_Down, {});
+    frameinput::key(&form, Qt::Key_Down);
+    frameinput::key(&form, Qt::Key_Down);
     EXPECT_EQ(popup->ActiveIndex(), 2);
-    popup->handleKey(Qt::Key_Return, {});
+    frameinput::key(&form, Qt::Key_Return);
     EXPECT_FALSE(frame->skinMenu()->Visible());
     EXPECT_EQ(closedMessages, 1);
     EXPECT_TRUE(frame->RolledUp());
