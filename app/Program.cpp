@@ -15,9 +15,9 @@ int runProgram()
     // Qt's own buttons and dialogs speak the program's language (確定, 取消, 列印).
     const QtTranslation qtTexts;
 
-    // Before the connection opens: the database client library's own handlers come after ours
-    // and pass the signal on. Every event loop ends, also that of an open message box; a
-    // report run that holds the thread ends first.
+    // Before the connection opens, so that a signal during start-up is not lost. Every event
+    // loop ends, also that of an open message box; a report run that holds the thread ends
+    // first.
     TerminationSignals terminationSignals([] { QCoreApplication::quit(); });
 
     std::unique_ptr<Tfrmcust_prod> created;
@@ -27,6 +27,10 @@ int runProgram()
     });
     if (startupResult != 0)
         return startupResult;
+    // The connection is open: the database client library has put its own handlers in front
+    // of ours. Its handler would shut the library down on a thread of its own while the
+    // program ends; the program closes its connections itself, so the signal is ours alone.
+    terminationSignals.reclaim();
 
     // Closing the main window ends the program, whatever other windows exist: the window
     // frees itself (and with it the connection and every component), and that ends the loop.

@@ -29,6 +29,15 @@ extern "C" void onTerminationSignal(int)
     errno = savedErrno;
 }
 
+struct sigaction ownAction()
+{
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    return action;
+}
+
 }
 
 TerminationSignals::TerminationSignals(std::function<void()> onRequest, QObject* parent)
@@ -42,12 +51,18 @@ TerminationSignals::TerminationSignals(std::function<void()> onRequest, QObject*
     notifier_ = new QSocketNotifier(readEnd, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::readRequests);
 
-    struct sigaction action {};
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    const struct sigaction action = ownAction();
     for (std::size_t i = 0; i < watchedSignals.size(); ++i)
         ::sigaction(watchedSignals[i], &action, &previousActions[i]);
+}
+
+void TerminationSignals::reclaim()
+{
+    if (!notifier_)
+        return;
+    const struct sigaction action = ownAction();
+    for (const int signal : watchedSignals)
+        ::sigaction(signal, &action, nullptr);
 }
 
 TerminationSignals::~TerminationSignals()

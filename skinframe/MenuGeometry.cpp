@@ -68,11 +68,17 @@ MenuPosition menuPosition(const MenuPositionInput& in)
     } else {
         y = rBottom;
         if (y + H > aBottom) {
-            out.flipped = true;
-            if (rTop < aTop + h)
+            if (rTop < aTop + h) {
                 y = aBottom - H;
-            else
-                y = std::max(rTop - H, aTop);
+                out.flipped = true;
+            } else {
+                // Above the anchor; flipped only when the work area's top cuts it.
+                y = rTop - H;
+                if (y < aTop) {
+                    y = aTop;
+                    out.flipped = true;
+                }
+            }
         }
     }
     int x;

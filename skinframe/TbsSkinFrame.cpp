@@ -72,6 +72,7 @@ TbsSkinFrame::TbsSkinFrame(QWidget* form, TComponent* owner) : QObject(form), TC
     form->setAttribute(Qt::WA_Hover, false);
     form->installEventFilter(this);
 
+    FMenuModeFilter = std::make_unique<MenuModeFilter>(this);
     FMenu = std::make_unique<TbsSkinMenu>(form, owner);
     FMenu->setWorkAreaProvider([this] { return workArea(false); });
     // The form's skin messages reach the frame as well (after the form's own receiver).
@@ -84,7 +85,7 @@ TbsSkinFrame::~TbsSkinFrame()
 {
     TbsSkinForms::remove(this);
     if (FMenuMode)
-        qApp->removeEventFilter(this);
+        qApp->removeEventFilter(FMenuModeFilter.get());
     FHoverTimer.stop();
     FMorphTimer.stop();
     FMenu.reset();
@@ -746,11 +747,14 @@ SkinMenuEntry& TbsSkinFrame::systemMenuItems()
 
 void TbsSkinFrame::EnterMenuMode()
 {
+    // Every menu shown for the form takes the frame's item defaults as they are now.
+    FMenu->DefItemHeight = FDefMenuItemHeight;
+    FMenu->DefItemFont = DefMenuItemFont;
     if (FMenuMode)
         return;
     FMenuMode = true;
     // Key presses and clicks elsewhere reach the open menu first.
-    qApp->installEventFilter(this);
+    qApp->installEventFilter(FMenuModeFilter.get());
     if (OnSkinMenuOpen)
         OnSkinMenuOpen(this);
 }
@@ -760,7 +764,7 @@ void TbsSkinFrame::leaveMenuMode()
     if (!FMenuMode)
         return;
     FMenuMode = false;
-    qApp->removeEventFilter(this);
+    qApp->removeEventFilter(FMenuModeFilter.get());
 }
 
 void TbsSkinFrame::popupSystemMenuAt(QPoint globalPos)
@@ -873,33 +877,46 @@ void TbsSkinFrame::paintFrame(QPainter& p)
     sg.skinRect = SkinRect(0, 0, FMetrics.pictureWidth, FMetrics.pictureHeight);
     sg.clientRect = FMetrics.clientRect;
     const FittedGeometry fitted{g.leftTop, g.rightTop, g.leftBottom, g.rightBottom, g.clientRect};
-    const FrameBorderPieces pieces = composeFrameBorderPieces(source, sg, fitted, W, H);
+    FrameBorderPieces pieces = composeFrameBorderPieces(source, sg, fitted, W, H);
 
-    QImage frame(W, H, QImage::Format_ARGB32_Premultiplied);
-    frame.fill(Qt::transparent);
+    // The objects go into the pieces: one reaching below the client area's top into the
+    // bottom piece (so the top piece cuts nothing of it), every other into the top piece.
+    // Whatever lies outside its piece is not drawn.
     {
-        QPainter fp(&frame);
-        const int topHeight = FMetrics.clientRect.top;
+        QPainter top, bottom;
         if (!pieces.top.isNull())
-            fp.drawImage(0, 0, pieces.top);
-        if (!pieces.left.isNull())
-            fp.drawImage(0, topHeight, pieces.left);
-        if (!pieces.right.isNull())
-            fp.drawImage(W - pieces.right.width(), topHeight, pieces.right);
-        if (!pieces.bottom.isNull())
-            fp.drawImage(0, H - pieces.bottom.height(), pieces.bottom);
-        for (auto& o : FObjects)
-            if (o->Visible)
-                o->Draw(fp, false);
+            top.begin(&pieces.top);
+        if (!pieces.bottom.isNull()) {
+            bottom.begin(&pieces.bottom);
+            bottom.translate(0, -g.clientRect.bottom);
+        }
+        for (auto& o : FObjects) {
+            if (!o->Visible)
+                continue;
+            QPainter& canvas = o->ObjectRect.bottom > g.clientRect.top ? bottom : top;
+            if (canvas.isActive())
+                o->Draw(canvas, false);
+        }
     }
-    if (!active && FSkinData->FormInfo().AutoRenderingInActiveImage) {
-        TbsEffectBmp effect(frame);
-        effect.ApplyInactiveEffect(FSkinData->FormInfo().InActiveEffect);
-        frame = effect.toImage();
-    }
+    if (!active && FSkinData->FormInfo().AutoRenderingInActiveImage)
+        for (QImage* piece : {&pieces.top, &pieces.left, &pieces.right, &pieces.bottom})
+            if (!piece->isNull()) {
+                TbsEffectBmp effect(*piece);
+                effect.ApplyInactiveEffect(FSkinData->FormInfo().InActiveEffect);
+                *piece = effect.toImage();
+            }
+
     p.save();
     p.setClipRegion(QRegion(0, 0, W, H) - g.clientRect.toQRect());
-    p.drawImage(0, 0, frame);
+    const int topHeight = FMetrics.clientRect.top;
+    if (!pieces.top.isNull())
+        p.drawImage(0, 0, pieces.top);
+    if (!pieces.left.isNull())
+        p.drawImage(0, topHeight, pieces.left);
+    if (!pieces.right.isNull())
+        p.drawImage(W - pieces.right.width(), topHeight, pieces.right);
+    if (!pieces.bottom.isNull())
+        p.drawImage(0, H - pieces.bottom.height(), pieces.bottom);
     p.restore();
     paintClientBackground(p, g.clientRect);
 }
@@ -1069,6 +1086,11 @@ bool TbsSkinFrame::mouseMove(QMouseEvent* e)
         UpdateHover(p, true);
         if (!FHoverTimer.isActive())
             FHoverTimer.start();
+    } else if (FHoverIndex >= 0) {
+        // The pointer went into the client area, also while it drags a pressed button off:
+        // the object is left now, not at the hover timer's next look, so a release that
+        // follows at once does not run it.
+        UpdateHover(p, false);
     }
     if (FPressedIndex >= 0)
         FObjects[size_t(FPressedIndex)]->MouseMove(p.x(), p.y());
@@ -1130,28 +1152,41 @@ bool TbsSkinFrame::mouseDoubleClick(QMouseEvent* e)
     return true;
 }
 
-bool TbsSkinFrame::eventFilter(QObject* watched, QEvent* event)
+bool TbsSkinFrame::menuModeFilter(QObject* watched, QEvent* event)
 {
-    if (watched != FForm) {
-        // Menu mode: keys go to the open menu, a click anywhere else closes it.
-        if (!FMenuMode || !FMenu->Visible())
+    // Menu mode: keys go to the open menu, a press anywhere else closes it. This filter is
+    // the application's, so it sees each event first at the window (QWindow) and then at the
+    // widget it is for; keys are taken at the first sight, whatever widget has the focus.
+    if (!FMenuMode || !FMenu->Visible())
+        return false;
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // No short-cut of the form runs while the menu has the keys: the key comes as a press.
+        event->accept();
+        return true;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (TbsSkinPopupWindow* deepest = FMenu->deepest())
+            deepest->handleKey(key->key(), key->text());
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // Presses on the form itself are handled by its own filter (which knows the opener).
+        if (!widget || widget == FForm || FMenu->owns(widget))
             return false;
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (TbsSkinPopupWindow* deepest = FMenu->deepest())
-                deepest->handleKey(key->key(), key->text());
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-            auto* widget = qobject_cast<QWidget*>(watched);
-            // Presses on the form itself are handled by its own filter (which knows the opener).
-            if (!widget || widget == FForm || FMenu->owns(widget))
-                return false;
-            FMenu->CloseAll();
-            return false;
-        }
+        FMenu->CloseAll();
         return false;
     }
+    default: return false;
+    }
+}
+
+bool TbsSkinFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != FForm)
+        return false;
 
     switch (event->type()) {
     case QEvent::Paint: {

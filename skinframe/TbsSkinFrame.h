@@ -225,6 +225,18 @@ private:
     std::function<std::optional<QPoint>()> FCursorProbe;
     std::function<QRect(bool)> FWorkAreaProvider;
     bool FSystemMoveEnabled = true;
+    // The application-wide filter of menu mode: a separate object, so that the form's own
+    // events still pass the frame's form filter once.
+    class MenuModeFilter : public QObject {
+    public:
+        explicit MenuModeFilter(TbsSkinFrame* frame) : FFrame(frame) {}
+        bool eventFilter(QObject* watched, QEvent* event) override { return FFrame->menuModeFilter(watched, event); }
+
+    private:
+        TbsSkinFrame* FFrame;
+    };
+    bool menuModeFilter(QObject* watched, QEvent* event);
+    std::unique_ptr<MenuModeFilter> FMenuModeFilter;
     std::unique_ptr<TbsSkinMenu> FMenu;
     SkinMenuEntry FSysMenu;
     bool FMenuMode = false;

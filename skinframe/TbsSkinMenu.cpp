@@ -120,11 +120,15 @@ void TbsSkinMenu::CloseFrom(int n)
     if (n > 0 && n <= int(FWindows.size()) + 0 && !FWindows.empty()) {
         TbsSkinPopupWindow* parent = FWindows.back();
         for (const auto& item : parent->Items())
-            item->Down = false;
+            if (item->Down) {
+                item->Down = false;
+                parent->startItemChange(*item);
+            }
         parent->update();
     }
     if (n == 0) {
         const bool wasVisible = FVisible;
+        FNotifyPending = FNotifyPending || wasVisible;
         FVisible = false;
         FSubmenuTimer.stop();
         if (wasVisible && OnMenuBarClose)
@@ -134,11 +138,17 @@ void TbsSkinMenu::CloseFrom(int n)
 
 void TbsSkinMenu::CloseAll()
 {
-    const bool wasVisible = FVisible;
+    // Open windows count as well as the flag: a caller may have closed the top-level window
+    // with CloseFrom(0) already, and the form must still hear that the menu is gone.
+    const bool wasOpen = FVisible || !FWindows.empty() || FNotifyPending;
     CloseFrom(0);
+    FNotifyPending = false;
     FSubmenuTimer.stop();
-    if (!wasVisible)
+    if (!wasOpen)
         return;
-    if (ISkinMessageTarget* target = TbsSkinForms::targetOf(FFormComponent))
-        target->skinMessage(WM_CLOSESKINMENU, nullptr, 0);
+    // Every receiver registered for the form hears it: the form's own and its frame's, in
+    // whatever order they registered. A receiver removed meanwhile hears nothing.
+    for (const TbsSkinForms::Entry& e : TbsSkinForms::entries())
+        if (e.form == FFormComponent && TbsSkinForms::contains(e.target))
+            e.target->skinMessage(WM_CLOSESKINMENU, nullptr, 0);
 }

@@ -25,7 +25,9 @@ public:
     ~TbsSkinMenu() override;
 
     void ShowPopup(TbsSkinData* skin, bool upward, SkinMenuEntry* items, const QRect& anchor, int startIndex = 0);
+    // Frees the windows from index n on; n = 0 ends the menu without telling the form.
     void CloseFrom(int n);
+    // Ends the menu and tells the form (message 1228 to each of its receivers).
     void CloseAll();
     bool Visible() const { return FVisible; }
 
@@ -58,6 +60,8 @@ private:
     TbsSkinData* FSkin = nullptr;
     std::vector<TbsSkinPopupWindow*> FWindows;
     bool FVisible = false;
+    // The menu was closed by CloseFrom(0) and the form has not been told yet.
+    bool FNotifyPending = false;
     QRect FWorkArea;
     std::function<QRect()> FWorkAreaProvider;
     QTimer FSubmenuTimer;

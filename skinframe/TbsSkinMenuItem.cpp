@@ -10,6 +10,7 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +49,23 @@ TbsSkinMenuItem::TbsSkinMenuItem(TbsSkinPopupWindow* parent, SkinMenuEntry* entr
                                  const QImage* activePicture)
     : Entry(entry), Data(data), ActivePicture(activePicture), FParent(parent)
 {
+}
+
+bool TbsSkinMenuItem::morphs() const
+{
+    return Data && Data->Morphing && ActivePicture && !toSkin(Data->ActiveSkinRect).isEmpty()
+           && !Entry->isSeparator();
+}
+
+bool TbsSkinMenuItem::CanMorph() const
+{
+    const bool highlighted = Active || Down;
+    return highlighted ? MorphKf < 1 : MorphKf > 0;
+}
+
+void TbsSkinMenuItem::MorphStep()
+{
+    MorphKf = std::clamp(MorphKf + (Active || Down ? 0.1 : -0.1), 0.0, 1.0);
 }
 
 void TbsSkinMenuItem::draw(QPainter& p) const
@@ -93,7 +111,7 @@ void TbsSkinMenuItem::drawSkinned(QPainter& p) const
         auto compose = [&](const SkinRect& src) {
             return ComposeHorizontalImage(w, *ActivePicture, src, Data->ItemLeftOffset, Data->ItemRightOffset);
         };
-        if (Data->Morphing && MorphKf > 0 && MorphKf < 1) {
+        if (morphs() && CanMorph()) {
             TbsEffectBmp a(compose(normalRect));
             a.Morph(Data->MorphKind, TbsEffectBmp(compose(activeRect)), MorphKf);
             p.drawImage(r.left, r.top, a.toImage());

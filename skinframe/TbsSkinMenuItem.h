@@ -18,6 +18,13 @@ public:
 
     void draw(QPainter& p) const;
 
+    // Skinned with "morphing" and an active image: the highlight blends in and out.
+    bool morphs() const;
+    // The highlight (Active, or its submenu open) is still blending toward its end.
+    bool CanMorph() const;
+    // Progress + 0.1 while highlighted, - 0.1 otherwise, kept within 0...1.
+    void MorphStep();
+
     SkinMenuEntry* Entry;
     TbsDataSkinMenuItem* Data; // null: unskinned
     const QImage* ActivePicture;

@@ -70,8 +70,10 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu* menu, TbsSkinData* skin)
     setFont(FMenu->DefItemFont);
     FMouseTimer.setInterval(50);
     FScrollTimer.setInterval(100);
+    FMorphTimer.setInterval(20);
     connect(&FMouseTimer, &QTimer::timeout, this, [this] { trackMouse(mapFromGlobal(QCursor::pos())); });
     connect(&FScrollTimer, &QTimer::timeout, this, [this] { scrollStep(); });
+    connect(&FMorphTimer, &QTimer::timeout, this, [this] { morphTick(); });
 }
 
 TbsSkinPopupWindow::~TbsSkinPopupWindow() = default;
@@ -94,6 +96,8 @@ void TbsSkinPopupWindow::Show(const QRect& anchor, SkinMenuEntry* entry, int sta
         QFont f = FontMapper::makeFontFromBytes(FItemData->FontName, FItemData->FontHeight);
         f.setBold(FItemData->FontStyle.Bold);
         f.setItalic(FItemData->FontStyle.Italic);
+        f.setUnderline(FItemData->FontStyle.Underline);
+        f.setStrikeOut(FItemData->FontStyle.StrikeOut);
         setFont(f);
     }
     // Size.
@@ -197,6 +201,26 @@ void TbsSkinPopupWindow::leaveItem(int index)
     TbsSkinMenuItem& item = *FItems[size_t(index)];
     item.Active = false;
     FMenu->stopSubmenuTimer(&item);
+    startItemChange(item);
+}
+
+void TbsSkinPopupWindow::startItemChange(const TbsSkinMenuItem& item)
+{
+    if (item.morphs())
+        FMorphTimer.start();
+    update();
+}
+
+void TbsSkinPopupWindow::morphTick()
+{
+    bool stepped = false;
+    for (const auto& item : FItems)
+        if (item->morphs() && item->CanMorph()) {
+            item->MorphStep();
+            stepped = true;
+        }
+    if (!stepped)
+        FMorphTimer.stop();
     update();
 }
 
@@ -218,10 +242,12 @@ void TbsSkinPopupWindow::setActive(int index, bool byMouse)
         return;
     TbsSkinMenuItem& item = *FItems[size_t(index)];
     item.Active = true;
+    startItemChange(item);
     // Another item's open submenu closes back.
     for (size_t i = 0; i < FItems.size(); ++i)
         if (int(i) != index && FItems[i]->Down) {
             FItems[i]->Down = false;
+            startItemChange(*FItems[i]);
             FMenu->CloseFrom(level + 1);
         }
     if (item.Down) {
@@ -315,9 +341,11 @@ bool TbsSkinPopupWindow::handleKey(int key, const QString& text)
     case Qt::Key_Return:
     case Qt::Key_Enter: runItem(FActiveIndex); return true;
     case Qt::Key_Escape:
-        FMenu->CloseFrom(level);
+        // The top-level window ends the whole menu, and the form hears of it.
         if (level == 0)
             FMenu->CloseAll();
+        else
+            FMenu->CloseFrom(level);
         return true;
     case Qt::Key_Left:
         if (FMenu->count() >= 2)

@@ -36,6 +36,12 @@ public:
     int ScrollDirection() const { return FScrollDirection; } // 0 none, -1 up, 1 down
     QTimer& MouseTimer() { return FMouseTimer; }
     QTimer& ScrollTimer() { return FScrollTimer; }
+    QTimer& MorphTimer() { return FMorphTimer; }
+    // One tick of the 20 ms morph timer: each morphing item steps 0.1 toward its highlight
+    // (or away from it); the timer stops at a tick where no item stepped.
+    void morphTick();
+    // An item's highlight changed: a morphing item blends there, any other is redrawn.
+    void startItemChange(const TbsSkinMenuItem& item);
 
     // The mouse at a point of this window (the 50 ms timer feeds the cursor here).
     void trackMouse(QPoint local);
@@ -78,5 +84,5 @@ private:
     int FScrollDirection = 0;
     SkinRect FItemsRect;
     QPoint FLastMouse{-100000, -100000};
-    QTimer FMouseTimer, FScrollTimer;
+    QTimer FMouseTimer, FScrollTimer, FMorphTimer;
 };

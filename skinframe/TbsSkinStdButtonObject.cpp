@@ -76,6 +76,15 @@ void TbsSkinStdButtonObject::MouseUp(int X, int Y, TMouseButton Button)
         runCommand();
 }
 
+void TbsSkinStdButtonObject::MouseEnter()
+{
+    TbsSkinButtonObject::MouseEnter();
+    // A default button has no active image whose change would redraw it, yet it draws its
+    // hover border while the mouse is in it.
+    if (!FFromSkinData)
+        RedrawObject();
+}
+
 bool TbsSkinStdButtonObject::showsRestoreImages() const
 {
     if (!FFrame || RestoreRect.isEmpty())

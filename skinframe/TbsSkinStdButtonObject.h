@@ -16,6 +16,7 @@ public:
     void DblClick() override;
     void MouseDown(int X, int Y, TMouseButton Button) override;
     void MouseUp(int X, int Y, TMouseButton Button) override;
+    void MouseEnter() override;
 
     bool madeFromSkinData() const { return FFromSkinData; }
 

@@ -16,10 +16,14 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QProcess>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <dlfcn.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -107,6 +111,63 @@ TEST(Program, TerminationSignalEndsTheProgramWithExitCodeZero)
         EXPECT_FALSE(timedOut) << signal;
         for (QWidget* w : QApplication::topLevelWidgets())
             EXPECT_EQ(qobject_cast<Tfrmcust_prod*>(w), nullptr) << signal;
+    }
+}
+
+// The client library's own handler would start its shutdown on a thread of its own, racing
+// the program's exit (a crash now and then). While the window is open, the termination
+// signals are the program's alone. The library sets its handlers up when it is first used,
+// once per process, so the check runs in a fresh process (this test program again, given the
+// database the parent made) in which the program is the library's first user.
+TEST(Program, TerminationSignalsAreTheProgramsAloneOnceTheConnectionIsOpen)
+{
+    testQtApp();
+    const QByteArray childDatabase = qgetenv("CUSTPROD_SIGNAL_TEST_DATABASE");
+    if (childDatabase.isEmpty()) {
+        AppTestDir fixture;
+        const std::string database = fixture.createDatabase("handlers.fdb");
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("CUSTPROD_SIGNAL_TEST_DATABASE", QString::fromStdString(database));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=Program.TerminationSignalsAreTheProgramsAloneOnceTheConnectionIsOpen")});
+        ASSERT_TRUE(child.waitForFinished(120000));
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+        return;
+    }
+
+    AppTestDir fixture;
+    fixture.writeDrivers();
+    fixture.writeConnection(childDatabase.toStdString());
+    fixture.useAsExeDir();
+    std::vector<std::string> handlerHomes;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (Tfrmcust_prod* window = shownMainWindow()) {
+            driver.stop();
+            for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+                struct sigaction current {};
+                ::sigaction(signal, nullptr, &current);
+                Dl_info info{};
+                const bool found = ::dladdr(reinterpret_cast<void*>(current.sa_handler), &info) && info.dli_fname;
+                handlerHomes.push_back(found ? info.dli_fname : "?");
+            }
+            window->bsSkinButton2->Click();
+        }
+    });
+    driver.start(10);
+    QTimer::singleShot(20000, qApp, &QCoreApplication::quit);
+
+    EXPECT_EQ(runProgram(), 0);
+    ASSERT_EQ(handlerHomes.size(), 3u);
+    for (const std::string& home : handlerHomes) {
+        EXPECT_EQ(home.find("fbclient"), std::string::npos) << home;
+        EXPECT_NE(home, "?");
     }
 }
 

@@ -1,5 +1,7 @@
 // The frame on a real (offscreen) window: mask, window states, the system menu, hover and morph
 // timers. The work area is injected, as the offscreen screen's available area is the screen.
+// Mouse events go to the top-level window.
+#include "FrameInput.h"
 #include "SkinFixtures.h"
 #include "SkinMessages.h"
 #include "TbsSkinButtonObject.h"
@@ -10,7 +12,12 @@
 #include "TbsSkinPopupWindow.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -29,6 +36,8 @@ struct FrameWindow : ::testing::Test {
 
     void SetUp() override
     {
+        // Away from every window: a move to where the pointer already is is no move at all.
+        QCursor::setPos(990, 690);
         frame->setWorkAreaProvider([this](bool) { return area; });
         frame->setCursorProbe([] { return std::optional<QPoint>(); });
         form.setWindowTitle(QStringLiteral("客戶區間商品數量表"));
@@ -40,12 +49,17 @@ struct FrameWindow : ::testing::Test {
         form.show();
         form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        frameinput::enter(&form);
     }
+    // Delivered to the window, as the window system delivers it (FrameInput.h).
     void send(QEvent::Type type, QPoint p, Qt::MouseButton button = Qt::LeftButton)
     {
-        QMouseEvent e(type, QPointF(p), QPointF(form.mapToGlobal(p)), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
-        QApplication::sendEvent(&form, &e);
+        switch (type) {
+        case QEvent::MouseButtonPress: frameinput::press(&form, p, button); break;
+        case QEvent::MouseButtonRelease: frameinput::release(&form, p, button); break;
+        case QEvent::MouseButtonDblClick: frameinput::doubleClick(&form, p, button); break;
+        default: frameinput::move(&form, p); break;
+        }
     }
 };
 
@@ -96,16 +110,32 @@ TEST_F(FrameWindow, RollUpWhileMaximizedThenRestoreKeepsItMaximized)
     frame->SetRolledUp(true);
     EXPECT_EQ(form.height(), 33);
     EXPECT_TRUE(frame->RolledUpWhileMaximized());
-    SkinMenuEntry& menu = frame->systemMenuItems();
-    SkinMenuEntry* restore = nullptr;
-    for (auto& item : menu.Items)
-        if (item->Name == "BSF_RESTORE")
-            restore = item.get();
-    ASSERT_NE(restore, nullptr);
-    restore->Click();
+    // The system menu's Restore, chosen by its key.
+    frameinput::click(&form, {60, 12}, Qt::RightButton);
+    ASSERT_TRUE(frame->skinMenu()->Visible());
+    frameinput::key(&form, 'r');
+    EXPECT_FALSE(frame->skinMenu()->Visible());
     EXPECT_FALSE(frame->RolledUp());
     EXPECT_EQ(frame->FrameState(), TbsFrameState::Maximized);
     EXPECT_EQ(form.geometry(), area);
+}
+
+TEST_F(FrameWindow, MaximizingARolledUpWindowKeepsItRolledUp)
+{
+    useSkin("stored");
+    const QRect normal = form.geometry();
+    frame->SetRolledUp(true);
+    const QRect rolledUp = form.geometry();
+    frame->Maximize();
+    EXPECT_TRUE(frame->RolledUp());
+    EXPECT_EQ(form.geometry(), QRect(area.topLeft(), QSize(area.width(), 33)));
+    frame->SetRolledUp(false); // waits for the restore, as for any window rolled up before it was maximized
+    EXPECT_TRUE(frame->RolledUp());
+    frame->Restore();
+    EXPECT_EQ(frame->FrameState(), TbsFrameState::Normal);
+    EXPECT_EQ(form.geometry(), rolledUp);
+    frame->SetRolledUp(false);
+    EXPECT_EQ(form.geometry(), normal);
 }
 
 TEST_F(FrameWindow, MinimizingTheMainWindowKeepsTheFrameStateNormal)
@@ -153,6 +183,7 @@ TEST_F(FrameWindow, RightClickOnTheCaptionOpensTheSystemMenuThatNeverTakesTheFoc
     int closedMessages = 0;
     frame->OnSkinMenuClose = [&](QObject*) { ++closedMessages; };
     send(QEvent::MouseButtonPress, {60, 12}, Qt::RightButton);
+    send(QEvent::MouseButtonRelease, {60, 12}, Qt::RightButton);
     ASSERT_TRUE(frame->skinMenu()->Visible());
     TbsSkinPopupWindow* popup = frame->skinMenu()->window(0);
     EXPECT_TRUE(popup->testAttribute(Qt::WA_ShowWithoutActivating));
@@ -160,10 +191,10 @@ TEST_F(FrameWindow, RightClickOnTheCaptionOpensTheSystemMenuThatNeverTakesTheFoc
     EXPECT_EQ(popup->Items().size(), 5u);
     EXPECT_EQ(popup->ActiveIndex(), 0);
     // Down, Down: RollUp; Enter runs it and closes the menu (message 1228 to the form).
-    popup->handleKey(Qt::Key_Down, {});
-    popup->handleKey(Qt::Key_Down, {});
+    frameinput::key(&form, Qt::Key_Down);
+    frameinput::key(&form, Qt::Key_Down);
     EXPECT_EQ(popup->ActiveIndex(), 2);
-    popup->handleKey(Qt::Key_Return, {});
+    frameinput::key(&form, Qt::Key_Return);
     EXPECT_FALSE(frame->skinMenu()->Visible());
     EXPECT_EQ(closedMessages, 1);
     EXPECT_TRUE(frame->RolledUp());
@@ -215,8 +246,10 @@ TEST_F(FrameWindow, MagneticDragSnapsAtFourPixelsNotAtFive)
     for (int gap : {4, 5}) {
         form.move(100, 100);
         send(QEvent::MouseButtonPress, {60, 12});
-        send(QEvent::MouseMove, {60 - (100 - gap), 12});
-        send(QEvent::MouseButtonRelease, {60 - (100 - gap), 12});
+        // The pointer goes to a place on the screen; the window follows it.
+        const QPoint target = form.mapToGlobal(QPoint(60 - (100 - gap), 12));
+        send(QEvent::MouseMove, form.mapFromGlobal(target));
+        send(QEvent::MouseButtonRelease, form.mapFromGlobal(target));
         EXPECT_EQ(form.x(), gap == 4 ? 0 : 5);
     }
 }
@@ -321,6 +354,7 @@ TEST_F(FrameWindow, ObjectHintShowsWhileTheMouseIsOverTheObject)
     EXPECT_FALSE(hint->HintVisible());
 
     // A press anywhere hides it, as it hides any tool tip.
+    send(QEvent::MouseMove, form.contentsRect().center(), Qt::NoButton);
     send(QEvent::MouseMove, centreOf(max), Qt::NoButton);
     ASSERT_TRUE(hint->HintVisible());
     send(QEvent::MouseButtonPress, form.contentsRect().center());
@@ -354,6 +388,7 @@ TEST_F(FrameWindow, NoHintShowsWithoutShowObjectHintOrWithoutAHintComponent)
         for (QWidget* w : QApplication::topLevelWidgets())
             EXPECT_TRUE(w == &form || !w->isVisible()) << w->metaObject()->className();
         frame->hoverTick();
+        send(QEvent::MouseMove, form.contentsRect().center(), Qt::NoButton);
     }
     // A hint component that goes away is let go.
     frame->ShowObjectHint = true;
@@ -362,6 +397,62 @@ TEST_F(FrameWindow, NoHintShowsWithoutShowObjectHintOrWithoutAHintComponent)
     EXPECT_EQ(frame->SkinHint(), nullptr);
     send(QEvent::MouseMove, centreOf(close), Qt::NoButton);
     EXPECT_TRUE(close->MouseIn);
+}
+
+// The stored skin with two user objects on its left border: "inside" within the top piece,
+// "across" reaching from the top piece below the client area's top.
+TbsSkinData* storedSkinWithBorderObjects(TComponent* owner, const QTemporaryDir& dir)
+{
+    const QDir source(QStringLiteral(CUSTPROD_SOURCE_DIR "/skins/stored"));
+    for (const QString& name : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(name), dir.filePath(name));
+    QFile ini(dir.filePath(QStringLiteral("SKIN.INI")));
+    EXPECT_TRUE(ini.open(QIODevice::ReadOnly));
+    QByteArray text = ini.readAll();
+    ini.close();
+    text.replace("count=7\r\n0=sysmenubutton", "count=9\r\n7=inside:userobject\r\n8=across:userobject\r\n0=sysmenubutton");
+    text += "\r\n[inside]\r\nskinrect=0,10,4,20\r\n\r\n[across]\r\nskinrect=0,12,4,60\r\n";
+    EXPECT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write(text);
+    ini.close();
+    auto* stored = new TbsStoredSkin(owner);
+    stored->LoadFromSkinFile(dir.filePath(QStringLiteral("SKIN.INI")).toStdString());
+    auto* data = new TbsSkinData(owner);
+    data->setStoredSkin(stored);
+    return data;
+}
+
+TEST_F(FrameWindow, ObjectsAreDrawnIntoTheBorderPieceTheyBelongTo)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    frame->setSkinData(storedSkinWithBorderObjects(&form, dir));
+    ASSERT_NE(frame->objectByName("inside"), nullptr);
+    ASSERT_NE(frame->objectByName("across"), nullptr);
+    frame->OnPaintEvent = [](const std::string& name, QPainter& canvas, const QRect& r) {
+        canvas.fillRect(r, name == "inside" ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    };
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QImage shown = form.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(1, 15), QColor(255, 0, 0));
+    // An object reaching below the client area's top belongs to the bottom piece: the top
+    // piece shows nothing of it, and neither does the left border, which no object is drawn
+    // into.
+    EXPECT_NE(shown.pixelColor(1, 22), QColor(0, 0, 255));
+    EXPECT_NE(shown.pixelColor(1, 40), QColor(0, 0, 255));
+    // Inactive, the skin's effect (grayscale) covers the objects drawn into a piece.
+    QWidget other;
+    other.setGeometry(600, 100, 100, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.isActiveWindow(); }));
+    shown = form.grab().toImage();
+    const QColor inactive = shown.pixelColor(1, 15);
+    EXPECT_NE(inactive, QColor(255, 0, 0));
+    EXPECT_EQ(inactive.red(), inactive.green());
+    EXPECT_EQ(inactive.green(), inactive.blue());
 }
 
 }

@@ -66,11 +66,20 @@ TEST(MenuPosition, NearTheWorkAreaBottomAndRight)
     MenuPosition p = menuPosition(in);
     EXPECT_EQ(p.topLeft, QPoint(300, 200));
     EXPECT_FALSE(p.flipped);
-    // Near the bottom: above the cursor (flipped, so to the right of it).
+    // Near the bottom: above the cursor, its left edge at the cursor as below it; that is
+    // not a flip, which only a menu cut by the work area's top is.
     in.anchor = QRect(QPoint(300, 560), QSize(0, 0));
     p = menuPosition(in);
-    EXPECT_EQ(p.topLeft.y(), 460);
+    EXPECT_EQ(p.topLeft, QPoint(300, 460));
+    EXPECT_FALSE(p.flipped);
+    // Too tall for either side of a cursor low on the screen: clamped to the top, flipped,
+    // and so beside the cursor.
+    in.size = {120, 580};
+    in.anchor = QRect(QPoint(300, 560), QSize(0, 0));
+    p = menuPosition(in);
+    EXPECT_EQ(p.topLeft, QPoint(301, 0));
     EXPECT_TRUE(p.flipped);
+    in.size = {120, 100};
     // Near the right edge: moved left to end at the work area's right.
     in.anchor = QRect(QPoint(760, 200), QSize(0, 0));
     p = menuPosition(in);
