@@ -309,4 +309,47 @@ TEST(SkinDataLoad, FormsLeavingDuringARoundGetNothingMore)
     EXPECT_EQ(summary(log), expected);
 }
 
+TEST(SkinDataLoad, HugeCountsCreateOnlyTheEntriesThatExist)
+{
+    // The counts reach the largest integer; only the listed keys may cost anything. Before
+    // the lists were read by their keys this loaded for minutes.
+    Fixture f;
+    f.storeText("[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n"
+                "[SKINOBJECTS]\r\ncount=2147483647\r\n2147483646=last:caption\r\n3=close:stdbutton\r\n"
+                "[SKINCONTROLS]\r\ncount=0x7FFFFFFF\r\n1=memo:memo\r\n0=panel:panel\r\n0=other:edit\r\n"
+                "2147483647=beyond:panel\r\n"
+                "[close]\r\ncommand=cmclose\r\n");
+    f.skinData->setStoredSkin(f.stored);
+    ASSERT_FALSE(f.skinData->IsEmpty());
+    const auto& objects = f.skinData->ObjectDataList();
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0]->IDName, "close"); // key order, not line order
+    EXPECT_EQ(static_cast<TbsDataSkinStdButton*>(objects[0].get())->Command, TbsStdCommand::cmClose);
+    EXPECT_EQ(objects[1]->IDName, "last");
+    const auto& controls = f.skinData->ControlDataList();
+    ASSERT_EQ(controls.size(), 2u); // the first "0" counts; the key beyond the count does not
+    EXPECT_EQ(controls[0]->IDName, "panel");
+    EXPECT_EQ(controls[1]->IDName, "memo");
+}
+
+TEST(SkinDataLoad, CompressedTextOfEmptyLinesLoadsTheEntriesAround)
+{
+    // Megabytes of empty lines (and of blanks) cost no more than their bytes; the entries
+    // before and after them load.
+    Fixture f;
+    std::string text = minimalSkinText("padded");
+    text += std::string(8 * 1024 * 1024, '\n');
+    text += std::string(1024 * 1024, ' ') + "\r\n";
+    text += "[HINTWINDOW]\r\nfontcolor=255\r\n";
+    text += std::string(4 * 1024 * 1024, '\r');
+    f.storeContent(1, noPictures(), text);
+    f.skinData->setCompressedStoredSkin(f.compressed);
+    EXPECT_EQ(summary(f.log), kOneRound);
+    EXPECT_EQ(f.skinData->SkinInfo().SkinName, "padded");
+    ASSERT_EQ(f.skinData->ControlDataList().size(), 1u);
+    EXPECT_EQ(f.skinData->ControlDataList()[0]->IDName, "panel");
+    EXPECT_EQ(f.skinData->ObjectDataList().size(), 1u);
+    EXPECT_EQ(f.skinData->HintWindowData().FontColor, 255);
+}
+
 } // namespace
