@@ -9,8 +9,9 @@
 // match without regard to ASCII letter case. When a key appears twice in a section the first
 // line counts; a section header that appears twice continues the first section.
 // Text is bytes in the system code page and is never converted; a UTF-8 byte-order mark at the
-// very start of the text is skipped. Parsing and every look-up take time in proportion to the
-// text (look-ups go through hash indexes), and the parsed text needs a few times its size.
+// very start of the text is skipped. Parsing takes time in proportion to the text and a
+// look-up in proportion to the name looked up (hash indexes); the parsed text needs a few
+// times its size.
 
 #include "SkinTypes.h"
 

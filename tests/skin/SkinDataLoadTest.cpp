@@ -352,4 +352,30 @@ TEST(SkinDataLoad, CompressedTextOfEmptyLinesLoadsTheEntriesAround)
     EXPECT_EQ(f.skinData->HintWindowData().FontColor, 255);
 }
 
+TEST(SkinDataLoad, LongTextValuesAreSharedByTheEntriesThatReadThem)
+{
+    // Entries naming one section hold its long values once, whatever their number.
+    Fixture f;
+    const std::string longName(5000, 'F');
+    std::string text = "[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\ncount=3\r\n"
+                       "0=f:stdlabel\r\n1=F:stdlabel\r\n2=g:stdlabel\r\n"
+                       "[f]\r\nfontname=" + longName + "\r\n[g]\r\nfontname=short\r\n";
+    f.storeText(text);
+    f.skinData->setStoredSkin(f.stored);
+    const auto& controls = f.skinData->ControlDataList();
+    ASSERT_EQ(controls.size(), 3u);
+    const auto* a = dynamic_cast<const TbsDataSkinStdLabelControl*>(controls[0].get());
+    const auto* b = dynamic_cast<const TbsDataSkinStdLabelControl*>(controls[1].get());
+    const auto* c = dynamic_cast<const TbsDataSkinStdLabelControl*>(controls[2].get());
+    ASSERT_TRUE(a && b && c);
+    EXPECT_EQ(a->FontName, longName);
+    EXPECT_EQ(b->FontName, longName);
+    EXPECT_EQ(a->FontName.data(), b->FontName.data()); // one copy
+    EXPECT_EQ(c->FontName, "short");
+    // Saving writes the value back like any other.
+    TbsSkinIni out;
+    controls[0]->SaveToIni(out);
+    EXPECT_EQ(out.readString("f", "fontname"), longName);
+}
+
 } // namespace
