@@ -192,11 +192,13 @@ QImage read(const QByteArray& bytes)
     return read(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
 }
 
-QImage readFile(const std::string& path)
+QImage readFile(const std::string& path) { return readFile(QString::fromStdString(path)); }
+
+QImage readFile(const QString& path)
 {
-    QFile file(QString::fromStdString(path));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError(formatMessage(Msg::CannotOpenFile, path,
+        throw EFOpenError(formatMessage(Msg::CannotOpenFile, path.toStdString(),
                                         file.errorString().toStdString()));
     return read(file.readAll());
 }

@@ -20,6 +20,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -40,7 +41,8 @@ QImage read(const std::uint8_t* data, std::size_t size, std::size_t* consumed = 
 QImage read(const QByteArray& bytes);
 
 // Reads a bitmap file from disk; a file that cannot be opened raises EFOpenError.
-QImage readFile(const std::string& path);
+QImage readFile(const std::string& path); // the path in UTF-8
+QImage readFile(const QString& path);
 
 // The complete bitmap file for an image (see the depth rule above). A null image cannot be
 // written and raises EInvalidGraphic.

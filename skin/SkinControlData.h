@@ -40,7 +40,7 @@ public:
     TbsRect RollUpMarkerRect;         // "rollupmarkerrect"
     TbsRect RestoreMarkerRect;        // "restoremarkerrect"
     TbsAlignment Alignment = TbsAlignment::taCenter; // "alignment": caption text
-    std::string FontName = "Arial";   // "fontname"
+    TbsSkinText FontName = "Arial";   // "fontname"
     int FontHeight = 14;              // "fontheight"
     TbsFontStyles FontStyle;          // "fontstyle"
     int FontColor = 0;                // "fontcolor"
@@ -53,7 +53,7 @@ class TbsDataSkinStdLabelControl : public TbsDataSkinControl {
     using Base = TbsDataSkinControl;
     TBS_SKIN_DATA_CLASS(TbsDataSkinStdLabelControl)
 public:
-    std::string FontName = "Arial";   // "fontname"
+    TbsSkinText FontName = "Arial";   // "fontname"
     int FontHeight = 14;              // "fontheight"
     TbsFontStyles FontStyle;          // "fontstyle"
     int FontColor = 0;                // "fontcolor"
@@ -66,7 +66,7 @@ class TbsDataSkinEditControl : public TbsDataSkinCustomControl {
     TBS_SKIN_DATA_CLASS(TbsDataSkinEditControl)
 public:
     TbsRect ActiveSkinRect;           // "activeskinrect": image of the active state
-    std::string FontName = "Arial";   // "fontname"
+    TbsSkinText FontName = "Arial";   // "fontname"
     int FontHeight = 14;              // "fontheight"
     TbsFontStyles FontStyle;          // "fontstyle"
     int FontColor = 0;                // "fontcolor"
@@ -97,7 +97,7 @@ public:
     int BeginOffset = 0;              // "beginoffset": fixed start piece of the bar image
     int EndOffset = 0;                // "endoffset": fixed end piece
     bool Vertical = false;            // "vertical"
-    std::string FontName = "Arial";   // "fontname"
+    TbsSkinText FontName = "Arial";   // "fontname"
     int FontHeight = 14;              // "fontheight"
     TbsFontStyles FontStyle;          // "fontstyle"
     int FontColor = 0;                // "fontcolor"
@@ -108,7 +108,7 @@ class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
     using Base = TbsDataSkinCustomControl;
     TBS_SKIN_DATA_CLASS(TbsDataSkinButtonControl)
 public:
-    std::string FontName = "Arial";   // "fontname"
+    TbsSkinText FontName = "Arial";   // "fontname"
     int FontHeight = 14;              // "fontheight"
     TbsFontStyles FontStyle;          // "fontstyle"
     int FontColor = 0;                // "fontcolor"

@@ -34,7 +34,7 @@ public:
     TbsRect VRestoreButtonActiveRect; // "vrestorebuttonactiverect"
     TbsRect VRestoreButtonDownRect; // "vrestorebuttondownrect"
     TbsRect CaptionRect; // "captionrect"
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"
@@ -53,7 +53,7 @@ class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl {
     using Base = TbsDataSkinCustomControl;
     TBS_SKIN_DATA_CLASS(TbsDataSkinCheckRadioControl)
 public:
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"
@@ -95,7 +95,7 @@ class TbsDataSkinLabelControl : public TbsDataSkinCustomControl {
     using Base = TbsDataSkinCustomControl;
     TBS_SKIN_DATA_CLASS(TbsDataSkinLabelControl)
 public:
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"
@@ -133,13 +133,13 @@ public:
     TbsRect CellTextRect; // "celltextrect"
     int LinesColor = 0; // "linescolor"
     int BGColor = 0; // "bgcolor"
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"
     int SelectFontColor = 0; // "selectfontcolor"
     int FocusFontColor = 0; // "focusfontcolor"
-    std::string FixedFontName = "Arial"; // "fixedfontname"
+    TbsSkinText FixedFontName = "Arial"; // "fixedfontname"
     int FixedFontHeight = 14; // "fixedfontheight"
     TbsFontStyles FixedFontStyle; // "fixedfontstyle"
     int FixedFontColor = 0; // "fixedfontcolor"
@@ -163,14 +163,14 @@ public:
     int TabLeftOffset = 0; // "tableftoffset"
     int TabRightOffset = 0; // "tabrightoffset"
     TbsRect TabsBGRect; // "tabsbgrect"
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"
     int ActiveFontColor = 0; // "activefontcolor"
     int FocusFontColor = 0; // "focusfontcolor"
     int MouseInFontColor = 0; // "mouseinfontcolor"
-    std::string UpDown; // "updown": section name
+    TbsSkinText UpDown; // "updown": section name
 };
 
 // kind "mainmenubar"
@@ -179,11 +179,11 @@ class TbsDataSkinMainMenuBar : public TbsDataSkinControl {
     TBS_SKIN_DATA_CLASS(TbsDataSkinMainMenuBar)
 public:
     TbsRect ItemsRect; // "itemsrect"
-    std::string MenuBarItem; // "menubaritem": section name
-    std::string CloseButton; // "closebutton": section name
-    std::string MinButton; // "minbutton": section name
-    std::string MaxButton; // "maxbutton": section name
-    std::string SysMenuButton; // "sysmenubutton": section name
+    TbsSkinText MenuBarItem; // "menubaritem": section name
+    TbsSkinText CloseButton; // "closebutton": section name
+    TbsSkinText MinButton; // "minbutton": section name
+    TbsSkinText MaxButton; // "maxbutton": section name
+    TbsSkinText SysMenuButton; // "sysmenubutton": section name
     int TrackMarkColor = 0; // "trackmarkcolor"
     int TrackMarkActiveColor = 0; // "trackmarkactivecolor"
 };
@@ -208,14 +208,14 @@ public:
     int ItemLeftOffset = 0; // "itemleftoffset"
     int ItemRightOffset = 0; // "itemrightoffset"
     TbsRect ItemTextRect; // "itemtextrect"
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"
     int ActiveFontColor = 0; // "activefontcolor"
     int FocusFontColor = 0; // "focusfontcolor"
     TbsRect CaptionRect; // "captionrect"
-    std::string CaptionFontName = "Arial"; // "captionfontname"
+    TbsSkinText CaptionFontName = "Arial"; // "captionfontname"
     int CaptionFontHeight = 14; // "captionfontheight"
     TbsFontStyles CaptionFontStyle; // "captionfontstyle"
     int CaptionFontColor = 0; // "captionfontcolor"
@@ -228,9 +228,9 @@ public:
     TbsRect CheckButtonRect; // "checkbuttonrect"
     TbsRect ActiveCheckButtonRect; // "activecheckbuttonrect"
     TbsRect DownCheckButtonRect; // "downcheckbuttonrect"
-    std::string VScrollBarName = "vscrollbar"; // "vscrollbarname": section name
-    std::string HScrollBarName = "hscrollbar"; // "hscrollbarname": section name
-    std::string BothHScrollBarName = "bothhscrollbar"; // "bothhscrollbarname": section name
+    TbsSkinText VScrollBarName = "vscrollbar"; // "vscrollbarname": section name
+    TbsSkinText HScrollBarName = "hscrollbar"; // "hscrollbarname": section name
+    TbsSkinText BothHScrollBarName = "bothhscrollbar"; // "bothhscrollbarname": section name
 };
 
 // kind "checklistbox"
@@ -253,12 +253,12 @@ public:
     int ItemLeftOffset = 0; // "itemleftoffset"
     int ItemRightOffset = 0; // "itemrightoffset"
     TbsRect ItemTextRect; // "itemtextrect"
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"
     int FocusFontColor = 0; // "focusfontcolor"
-    std::string ListBoxName; // "listboxname": section name
+    TbsSkinText ListBoxName; // "listboxname": section name
     TbsRect ButtonRect; // "buttonrect"
     TbsRect ActiveButtonRect; // "activebuttonrect"
     TbsRect DownButtonRect; // "downbuttonrect"
@@ -292,7 +292,7 @@ class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl {
     using Base = TbsDataSkinCustomControl;
     TBS_SKIN_DATA_CLASS(TbsDataSkinSpinEditControl)
 public:
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"
@@ -317,7 +317,7 @@ class TbsDataSkinTreeView : public TbsDataSkinControl {
     using Base = TbsDataSkinControl;
     TBS_SKIN_DATA_CLASS(TbsDataSkinTreeView)
 public:
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"
@@ -329,7 +329,7 @@ class TbsDataSkinListView : public TbsDataSkinControl {
     using Base = TbsDataSkinControl;
     TBS_SKIN_DATA_CLASS(TbsDataSkinListView)
 public:
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"
@@ -341,7 +341,7 @@ class TbsDataSkinRichEdit : public TbsDataSkinControl {
     using Base = TbsDataSkinControl;
     TBS_SKIN_DATA_CLASS(TbsDataSkinRichEdit)
 public:
-    std::string FontName = "Arial"; // "fontname"
+    TbsSkinText FontName = "Arial"; // "fontname"
     int FontHeight = 14;            // "fontheight"
     TbsFontStyles FontStyle;        // "fontstyle"
     int FontColor = 0;              // "fontcolor"

@@ -3,6 +3,7 @@
 #include "BmpFile.h"
 #include "Exception.h"
 #include "TbsSkinIni.h"
+#include "TextCodec.h"
 
 #include <QFile>
 
@@ -16,24 +17,20 @@ bool hasRequiredSections(const TbsSkinIni& ini)
     return true;
 }
 
-std::vector<std::string> readIniLines(const std::string& path)
+QByteArray readIniText(const std::string& path)
 {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
         throw EFOpenError(formatMessage(Msg::CannotOpenFile, path, file.errorString().toStdString()));
-    const QByteArray text = file.readAll();
+    return file.readAll();
+}
+
+std::vector<std::string> readIniLines(const std::string& path)
+{
+    const QByteArray text = readIniText(path);
     std::vector<std::string> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            lines.emplace_back(text.constData() + start, std::size_t(i - start));
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < text.size())
-        lines.emplace_back(text.constData() + start, std::size_t(text.size() - start));
+    forEachLine(std::string_view(text.constData(), std::size_t(text.size())),
+                [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 
@@ -44,14 +41,16 @@ std::string directoryOf(const std::string& path)
 }
 
 namespace {
+// The INI text is in the system code page (Big5), like the names in it; the directory comes
+// from the command line or the program, in the file system's encoding.
 QImage loadPicture(const std::string& directory, std::string name)
 {
     for (char& c : name)
         if (c == '\\')
             c = '/';
-    const std::string path = directory + "/" + name;
+    const QString path = QString::fromStdString(directory) + QLatin1Char('/') + TextCodec::fromCp950(name);
     if (name.empty())
-        throw EFOpenError(formatMessage(Msg::CannotOpenFile, path, "No file name"));
+        throw EFOpenError(formatMessage(Msg::CannotOpenFile, path.toStdString(), "No file name"));
     return BmpFile::readFile(path);
 }
 QImage optionalPicture(const TbsSkinIni& ini, const std::string& directory, const char* key)

@@ -61,7 +61,7 @@ QJsonValue fieldJson(const TbsSkinField& f)
     case TbsSkinValueType::SectionReference:
         break;
     }
-    return TextCodec::fromCp950(*std::get<std::string*>(f.target));
+    return TextCodec::fromCp950(std::get<TbsSkinText*>(f.target)->str());
 }
 
 QJsonObject fieldsJson(const TbsSkinSectionData& data)

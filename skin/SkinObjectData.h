@@ -11,7 +11,7 @@ class TbsDataSkinObject : public TbsSkinSectionData {
     using Base = TbsSkinSectionData;
     TBS_SKIN_DATA_CLASS(TbsDataSkinObject)
 public:
-    std::string Hint;                 // "hint": tool-tip text
+    TbsSkinText Hint;                 // "hint": tool-tip text
     int ActivePictureIndex = -1;      // "activepictureindex": picture of the active image
     bool SkinRectInAPicture = false;  // "skinrectinapicture": normal image in that picture too
     TbsRect SkinRect;                 // "skinrect": place on the frame and normal image
@@ -56,7 +56,7 @@ class TbsDataSkinCaption : public TbsDataSkinObject {
     TBS_SKIN_DATA_CLASS(TbsDataSkinCaption)
 public:
     TbsRect TextRect;                 // "textrect": where the text goes inside the caption image
-    std::string FontName = "Arial";   // "fontname"
+    TbsSkinText FontName = "Arial";   // "fontname"
     int FontHeight = 14;              // "fontheight"
     TbsFontStyles FontStyle;          // "fontstyle"
     int FontColor = 0;                // "fontcolor"
@@ -83,7 +83,7 @@ public:
     int DividerLeftOffset = 0;        // "dividerleftoffset"
     int DividerRightOffset = 0;       // "dividerrightoffset"
     TbsRect TextRect;                 // "textrect"
-    std::string FontName = "Arial";   // "fontname"
+    TbsSkinText FontName = "Arial";   // "fontname"
     int FontHeight = 14;              // "fontheight"
     TbsFontStyles FontStyle;          // "fontstyle"
     int FontColor = 0;                // "fontcolor"
@@ -99,7 +99,7 @@ public:
     int ItemRightOffset = 0;          // "itemrightoffset"
     TbsRect DownRect;                 // "downrect"
     TbsRect TextRect;                 // "textrect"
-    std::string FontName = "Arial";   // "fontname"
+    TbsSkinText FontName = "Arial";   // "fontname"
     int FontHeight = 14;              // "fontheight"
     TbsFontStyles FontStyle;          // "fontstyle"
     int FontColor = 0;                // "fontcolor"

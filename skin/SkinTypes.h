@@ -4,6 +4,10 @@
 
 #include <QPoint>
 #include <QRect>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
 
 // A rectangle as the skin writes it: left, top, right, bottom, the right and bottom edges
 // exclusive. Empty when its width or its height is less than 1.
@@ -63,3 +67,34 @@ enum class TbsInactiveEffect {
 
 // The window command of a caption button ("command").
 enum class TbsStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp };
+
+// A text value of a skin section (a font name, a hint, a section reference). Short texts are
+// kept in place; a longer one read from a skin text is shared by every data object that reads
+// the same line, so that many list entries naming one section with long values need that
+// value once, not once per entry. Reads like a const std::string.
+class TbsSkinText {
+public:
+    TbsSkinText() = default;
+    TbsSkinText(const char* text) : own_(text) {}
+    TbsSkinText(std::string text) : own_(std::move(text)) {}
+    TbsSkinText(std::string_view text) : own_(text) {}
+    explicit TbsSkinText(std::shared_ptr<const std::string> shared) : shared_(std::move(shared)) {}
+
+    const std::string& str() const { return shared_ ? *shared_ : own_; }
+    operator const std::string&() const { return str(); }
+    operator std::string_view() const { return str(); }
+    const char* data() const { return str().data(); }
+    const char* c_str() const { return str().c_str(); }
+    std::size_t size() const { return str().size(); }
+    bool empty() const { return str().empty(); }
+
+    friend bool operator==(const TbsSkinText& a, const TbsSkinText& b) { return a.str() == b.str(); }
+    friend bool operator==(const TbsSkinText& a, std::string_view b) { return a.str() == b; }
+    friend bool operator==(const TbsSkinText& a, const char* b) { return a.str() == b; }
+    friend bool operator==(const TbsSkinText& a, const std::string& b) { return a.str() == b; }
+    friend std::ostream& operator<<(std::ostream& out, const TbsSkinText& t) { return out << t.str(); }
+
+private:
+    std::shared_ptr<const std::string> shared_;
+    std::string own_;
+};

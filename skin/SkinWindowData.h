@@ -35,7 +35,7 @@ public:
     TbsPoint LeftBottomPoint;        // "leftbottompoint"
     TbsPoint RightBottomPoint;       // "rightbottompoint"
     TbsRect ClientRect;              // "clientrect"
-    std::string FontName = "Arial";  // "fontname"
+    TbsSkinText FontName = "Arial";  // "fontname"
     int FontHeight = 12;             // "fontheight": 12 until a skin is loaded, key default 14
     TbsFontStyles FontStyle;         // "fontstyle"
     int FontColor = 0;               // "fontcolor"

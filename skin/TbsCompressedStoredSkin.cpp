@@ -6,8 +6,11 @@
 
 void TbsCompressedStoredSkin::CompressFromSkinFile(const std::string& path)
 {
-    const std::vector<std::string> lines = SkinDirectory::readIniLines(path);
-    const TbsSkinIni ini = TbsSkinIni::fromLines(lines);
+    // The text is read whole and parsed in place (no list of lines), so that a file of many
+    // short lines costs no more than its bytes.
+    const QByteArray text = SkinDirectory::readIniText(path);
+    const std::string_view view(text.constData(), std::size_t(text.size()));
+    const TbsSkinIni ini = TbsSkinIni::fromText(view);
     if (!SkinDirectory::hasRequiredSections(ini))
         return;
     data_.clear();
@@ -16,10 +19,10 @@ void TbsCompressedStoredSkin::CompressFromSkinFile(const std::string& path)
     for (int i = 0; i < 4; ++i)
         content.append(char((version >> (8 * i)) & 0xFF));
     SkinDirectory::readPictures(ini, SkinDirectory::directoryOf(path)).write(content);
-    for (const std::string& line : lines) {
+    SkinDirectory::forEachLine(view, [&content](std::string_view line) {
         content.append(line.data(), qsizetype(line.size()));
         content.append("\r\n", 2);
-    }
+    });
     data_ = SkinZlib::compress(content);
 }
 

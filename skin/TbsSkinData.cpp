@@ -80,9 +80,11 @@ void loadList(const TbsSkinIni& ini, const char* section,
               const std::unordered_map<std::string, Factory<Base>>& kinds,
               std::vector<std::unique_ptr<Base>>& list)
 {
+    // Keys "0" ... count-1 that are missing create nothing, so only the keys the section holds
+    // are visited: a count of two thousand million costs no more than the lines written.
     const int count = ini.readInteger(section, "count", 0);
-    for (int i = 0; i < count; ++i) {
-        const std::string entry = ini.readString(section, std::to_string(i));
+    for (const auto& [number, value] : ini.numberedValues(section, count)) {
+        const std::string entry(value);
         const std::size_t colon = entry.find(':');
         if (colon == std::string::npos)
             continue; // no kind, so no object

@@ -42,11 +42,11 @@ void TbsSkinFields::command(const char* key, TbsStdCommand& field)
 {
     fields_.push_back({key, TbsSkinValueType::Command, &field});
 }
-void TbsSkinFields::string(const char* key, std::string& field, const char* def)
+void TbsSkinFields::string(const char* key, TbsSkinText& field, const char* def)
 {
     fields_.push_back({key, TbsSkinValueType::String, &field, 0, def});
 }
-void TbsSkinFields::fontName(const char* key, std::string& field)
+void TbsSkinFields::fontName(const char* key, TbsSkinText& field)
 {
     fields_.push_back({key, TbsSkinValueType::FontName, &field, 0, "Arial"});
 }
@@ -54,11 +54,11 @@ void TbsSkinFields::fontHeight(const char* key, int& field)
 {
     fields_.push_back({key, TbsSkinValueType::FontHeight, &field, 14, ""});
 }
-void TbsSkinFields::sectionReference(const char* key, std::string& field, const char* def)
+void TbsSkinFields::sectionReference(const char* key, TbsSkinText& field, const char* def)
 {
     fields_.push_back({key, TbsSkinValueType::SectionReference, &field, 0, def});
 }
-void TbsSkinFields::font(std::string& name, int& height, TbsFontStyles& style, int& color)
+void TbsSkinFields::font(TbsSkinText& name, int& height, TbsFontStyles& style, int& color)
 {
     fontName("fontname", name);
     fontHeight("fontheight", height);
@@ -102,7 +102,7 @@ void TbsSkinFields::load(const TbsSkinIni& ini, const std::string& section) cons
         case TbsSkinValueType::String:
         case TbsSkinValueType::FontName:
         case TbsSkinValueType::SectionReference:
-            *std::get<std::string*>(f.target) = ini.readString(section, f.key, f.textDefault);
+            *std::get<TbsSkinText*>(f.target) = ini.readText(section, f.key, f.textDefault);
             break;
         }
     }
@@ -136,7 +136,7 @@ std::string TbsSkinFields::text(const TbsSkinField& f)
     case TbsSkinValueType::SectionReference:
         break;
     }
-    return *std::get<std::string*>(f.target);
+    return std::get<TbsSkinText*>(f.target)->str();
 }
 
 void TbsSkinFields::save(TbsSkinIni& ini, const std::string& section) const

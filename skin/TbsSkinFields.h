@@ -32,7 +32,7 @@ struct TbsSkinField {
     const char* key; // lower case, as the skin writes it (the one exception keeps its capital)
     TbsSkinValueType type;
     std::variant<int*, bool*, TbsRect*, TbsPoint*, TbsFontStyles*, TbsAlignment*, TbsMorphKind*,
-                 TbsInactiveEffect*, TbsStdCommand*, std::string*>
+                 TbsInactiveEffect*, TbsStdCommand*, TbsSkinText*>
         target;
     int integerDefault = 0;          // Integer, Color, FontHeight
     const char* textDefault = "";    // String, FontName, SectionReference
@@ -50,12 +50,12 @@ public:
     void morphKind(const char* key, TbsMorphKind& field);
     void inactiveEffect(const char* key, TbsInactiveEffect& field);
     void command(const char* key, TbsStdCommand& field);
-    void string(const char* key, std::string& field, const char* def = "");
-    void fontName(const char* key, std::string& field);  // default "Arial"
+    void string(const char* key, TbsSkinText& field, const char* def = "");
+    void fontName(const char* key, TbsSkinText& field);  // default "Arial"
     void fontHeight(const char* key, int& field);        // default 14
-    void sectionReference(const char* key, std::string& field, const char* def = "");
+    void sectionReference(const char* key, TbsSkinText& field, const char* def = "");
     // "fontname", "fontheight", "fontstyle", "fontcolor" in that order.
-    void font(std::string& name, int& height, TbsFontStyles& style, int& color);
+    void font(TbsSkinText& name, int& height, TbsFontStyles& style, int& color);
 
     const std::vector<TbsSkinField>& list() const { return fields_; }
 

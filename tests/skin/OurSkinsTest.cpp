@@ -243,4 +243,50 @@ TEST(OurSkins, StoredSkinGeometry)
     EXPECT_EQ(w.stored->picturesData(), StoredSkins::storedPictures());
 }
 
+// The side pieces of the frame (and of the mask) tile the rows between the top and bottom
+// corner points; every row of that band must be the same, or a tall window shows a notch at
+// every tile. The rounding of the corners belongs outside the band.
+void checkSideBandsTile(const TbsSkinData& skin)
+{
+    const TbsFormInfo& f = skin.FormInfo();
+    const QImage main = skin.MainPicture().convertToFormat(QImage::Format_RGB32);
+    struct Side {
+        const char* name;
+        int x0, x1, top, bottom;
+    };
+    const int pw = main.width();
+    const Side frameSides[] = {{"left", 0, f.ClientRect.Left, f.LeftTopPoint.Y, f.LeftBottomPoint.Y},
+                               {"right", f.ClientRect.Right, pw, f.RightTopPoint.Y, f.RightBottomPoint.Y}};
+    for (const Side& side : frameSides) {
+        ASSERT_LT(side.top, side.bottom) << side.name;
+        for (int y = side.top + 1; y < side.bottom; ++y)
+            for (int x = side.x0; x < side.x1; ++x)
+                ASSERT_EQ(main.pixel(x, y), main.pixel(x, side.top)) << side.name << " x " << x << " y " << y;
+    }
+    if (skin.MaskPicture().isNull())
+        return;
+    const QImage mask = skin.MaskPicture().convertToFormat(QImage::Format_RGB32);
+    const Side maskSides[] = {{"mask left", 0, f.MaskRectArea.Left, f.LeftTopPoint.Y, f.LeftBottomPoint.Y},
+                              {"mask right", f.MaskRectArea.Right, mask.width(), f.RightTopPoint.Y,
+                               f.RightBottomPoint.Y}};
+    for (const Side& side : maskSides) {
+        // The mask pieces take the band only within the mask rect area's height.
+        EXPECT_GE(side.top, f.MaskRectArea.Top) << side.name;
+        EXPECT_LE(side.bottom, f.MaskRectArea.Bottom) << side.name;
+        for (int y = side.top; y < side.bottom; ++y)
+            for (int x = side.x0; x < side.x1; ++x)
+                ASSERT_EQ(qGray(mask.pixel(x, y)), 0) << side.name << " x " << x << " y " << y;
+    }
+}
+
+TEST(OurSkins, SideBordersTileWithoutSeams)
+{
+    MainWindowSkins stored;
+    stored.skinData->setStoredSkin(stored.stored);
+    checkSideBandsTile(*stored.skinData);
+    MainWindowSkins compressed;
+    compressed.skinData->setCompressedStoredSkin(compressed.compressed);
+    checkSideBandsTile(*compressed.skinData);
+}
+
 } // namespace

@@ -309,4 +309,73 @@ TEST(SkinDataLoad, FormsLeavingDuringARoundGetNothingMore)
     EXPECT_EQ(summary(log), expected);
 }
 
+TEST(SkinDataLoad, HugeCountsCreateOnlyTheEntriesThatExist)
+{
+    // The counts reach the largest integer; only the listed keys may cost anything. Before
+    // the lists were read by their keys this loaded for minutes.
+    Fixture f;
+    f.storeText("[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n"
+                "[SKINOBJECTS]\r\ncount=2147483647\r\n2147483646=last:caption\r\n3=close:stdbutton\r\n"
+                "[SKINCONTROLS]\r\ncount=0x7FFFFFFF\r\n1=memo:memo\r\n0=panel:panel\r\n0=other:edit\r\n"
+                "2147483647=beyond:panel\r\n"
+                "[close]\r\ncommand=cmclose\r\n");
+    f.skinData->setStoredSkin(f.stored);
+    ASSERT_FALSE(f.skinData->IsEmpty());
+    const auto& objects = f.skinData->ObjectDataList();
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0]->IDName, "close"); // key order, not line order
+    EXPECT_EQ(static_cast<TbsDataSkinStdButton*>(objects[0].get())->Command, TbsStdCommand::cmClose);
+    EXPECT_EQ(objects[1]->IDName, "last");
+    const auto& controls = f.skinData->ControlDataList();
+    ASSERT_EQ(controls.size(), 2u); // the first "0" counts; the key beyond the count does not
+    EXPECT_EQ(controls[0]->IDName, "panel");
+    EXPECT_EQ(controls[1]->IDName, "memo");
+}
+
+TEST(SkinDataLoad, CompressedTextOfEmptyLinesLoadsTheEntriesAround)
+{
+    // Megabytes of empty lines (and of blanks) cost no more than their bytes; the entries
+    // before and after them load.
+    Fixture f;
+    std::string text = minimalSkinText("padded");
+    text += std::string(8 * 1024 * 1024, '\n');
+    text += std::string(1024 * 1024, ' ') + "\r\n";
+    text += "[HINTWINDOW]\r\nfontcolor=255\r\n";
+    text += std::string(4 * 1024 * 1024, '\r');
+    f.storeContent(1, noPictures(), text);
+    f.skinData->setCompressedStoredSkin(f.compressed);
+    EXPECT_EQ(summary(f.log), kOneRound);
+    EXPECT_EQ(f.skinData->SkinInfo().SkinName, "padded");
+    ASSERT_EQ(f.skinData->ControlDataList().size(), 1u);
+    EXPECT_EQ(f.skinData->ControlDataList()[0]->IDName, "panel");
+    EXPECT_EQ(f.skinData->ObjectDataList().size(), 1u);
+    EXPECT_EQ(f.skinData->HintWindowData().FontColor, 255);
+}
+
+TEST(SkinDataLoad, LongTextValuesAreSharedByTheEntriesThatReadThem)
+{
+    // Entries naming one section hold its long values once, whatever their number.
+    Fixture f;
+    const std::string longName(5000, 'F');
+    std::string text = "[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\ncount=3\r\n"
+                       "0=f:stdlabel\r\n1=F:stdlabel\r\n2=g:stdlabel\r\n"
+                       "[f]\r\nfontname=" + longName + "\r\n[g]\r\nfontname=short\r\n";
+    f.storeText(text);
+    f.skinData->setStoredSkin(f.stored);
+    const auto& controls = f.skinData->ControlDataList();
+    ASSERT_EQ(controls.size(), 3u);
+    const auto* a = dynamic_cast<const TbsDataSkinStdLabelControl*>(controls[0].get());
+    const auto* b = dynamic_cast<const TbsDataSkinStdLabelControl*>(controls[1].get());
+    const auto* c = dynamic_cast<const TbsDataSkinStdLabelControl*>(controls[2].get());
+    ASSERT_TRUE(a && b && c);
+    EXPECT_EQ(a->FontName, longName);
+    EXPECT_EQ(b->FontName, longName);
+    EXPECT_EQ(a->FontName.data(), b->FontName.data()); // one copy
+    EXPECT_EQ(c->FontName, "short");
+    // Saving writes the value back like any other.
+    TbsSkinIni out;
+    controls[0]->SaveToIni(out);
+    EXPECT_EQ(out.readString("f", "fontname"), longName);
+}
+
 } // namespace

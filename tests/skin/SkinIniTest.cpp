@@ -174,4 +174,56 @@ TEST(SkinIniWriting, EraseAndWriteKeepOrder)
     EXPECT_FALSE(ini.sectionExists("b"));
 }
 
+TEST(SkinIniSyntax, ByteOrderMarkIsSkipped)
+{
+    const TbsSkinIni fromText = TbsSkinIni::fromText("\xEF\xBB\xBF[VERSION]\r\nskinname=x\r\n");
+    EXPECT_TRUE(fromText.sectionExists("VERSION"));
+    EXPECT_EQ(fromText.readString("VERSION", "skinname"), "x");
+    const TbsSkinIni fromLines = TbsSkinIni::fromLines({"\xEF\xBB\xBF  [VERSION]", "skinname=y"});
+    EXPECT_EQ(fromLines.readString("VERSION", "skinname"), "y");
+    // Only at the very start: elsewhere the bytes belong to the text.
+    const TbsSkinIni later = TbsSkinIni::fromText("[s]\n\xEF\xBB\xBFkey=1\n");
+    EXPECT_EQ(later.readString("s", "\xEF\xBB\xBFkey"), "1");
+}
+
+TEST(SkinIniSyntax, NumberedValuesAreTheKeysThatExist)
+{
+    const TbsSkinIni ini = TbsSkinIni::fromText("[list]\ncount=2147483647\n7=seven\n0=zero\n00=not zero\n"
+                                                "+1=not one\n 2 = two \n7=second seven\n-3=no\nx=no\n"
+                                                "2147483646=last\n2147483647=beyond\n4294967297=wraps\n"
+                                                "[LIST]\n5=five\n");
+    const auto values = ini.numberedValues("List", 2147483647);
+    const std::vector<std::pair<int, std::string>> expected = {
+        {0, "zero"}, {2, "two"}, {5, "five"}, {7, "seven"}, {2147483646, "last"}};
+    ASSERT_EQ(values.size(), expected.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(values[i].first, expected[i].first);
+        EXPECT_EQ(values[i].second, expected[i].second);
+    }
+    EXPECT_EQ(ini.numberedValues("list", 3).size(), 2u); // "0" and "2"
+    EXPECT_TRUE(ini.numberedValues("list", 0).empty());
+    EXPECT_TRUE(ini.numberedValues("list", -4).empty());
+    EXPECT_TRUE(ini.numberedValues("missing", 10).empty());
+}
+
+TEST(SkinIniSyntax, ManyLinesAndSectionsStayFindable)
+{
+    // Enough keys and sections to make the index grow several times.
+    std::string text;
+    for (int s = 0; s < 300; ++s) {
+        text += "[Sec" + std::to_string(s) + "]\n";
+        for (int k = 0; k < 50; ++k)
+            text += "Key" + std::to_string(k) + "=" + std::to_string(s * 1000 + k) + "\n\n";
+    }
+    text += "[sec7]\nkey3=late\nextra=1\n";
+    const TbsSkinIni ini = TbsSkinIni::fromText(text);
+    for (int s = 0; s < 300; s += 13)
+        for (int k = 0; k < 50; k += 7)
+            EXPECT_EQ(ini.readInteger("SEC" + std::to_string(s), "key" + std::to_string(k), -1), s * 1000 + k);
+    EXPECT_EQ(ini.readString("sec7", "key3"), "7003");
+    EXPECT_EQ(ini.readString("sec7", "extra"), "1");
+    EXPECT_FALSE(ini.value("sec7", "key50").has_value());
+    EXPECT_FALSE(ini.sectionExists("sec300"));
+}
+
 } // namespace

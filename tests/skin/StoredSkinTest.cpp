@@ -121,6 +121,34 @@ TEST(StoredSkin, LoadFromSkinFileReadsTheDirectory)
     EXPECT_EQ(stored.picturesData().mid(1, main.size()), main.readAll());
 }
 
+TEST(StoredSkin, PictureNamesAreInTheSkinsCodePage)
+{
+    // The INI text is Big5; the files carry the same names as the file system writes them.
+    QTemporaryDir dir;
+    const std::string big5Name = "\xB9\xCF\xA4\xF9.bmp"; // 圖片.bmp
+    const std::string big5Sub = "\xA5\xD6\\\xAD\xB1.bmp";    // 皮\面.bmp
+    std::string text = minimalSkinText();
+    text.replace(text.find("picture=main.bmp"), 16, "picture=" + big5Name);
+    text.replace(text.find("0=p0.bmp"), 8, "0=" + big5Sub);
+    const std::string path = writeSkinDirectory(dir.path(), text);
+    ASSERT_TRUE(QFile::rename(dir.path() + "/main.bmp", dir.path() + QString::fromUtf8("/圖片.bmp")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromUtf8("皮")));
+    ASSERT_TRUE(QFile::rename(dir.path() + "/p0.bmp", dir.path() + QString::fromUtf8("/皮/面.bmp")));
+    TbsStoredSkin stored;
+    stored.LoadFromSkinFile(path);
+    EXPECT_EQ(stored.Pictures.MainPicture.size(), QSize(64, 48));
+    ASSERT_EQ(stored.Pictures.ActivePictures.size(), 2u);
+    EXPECT_EQ(stored.Pictures.ActivePictures[0].size(), QSize(59, 52));
+    // A name that is missing is reported in readable text.
+    QFile::remove(dir.path() + QString::fromUtf8("/圖片.bmp"));
+    try {
+        stored.LoadFromSkinFile(path);
+        ADD_FAILURE() << "no error";
+    } catch (const EFOpenError& e) {
+        EXPECT_NE(e.message().find("圖片.bmp"), std::string::npos) << e.message();
+    }
+}
+
 TEST(StoredSkin, LoadFromSkinFileFailures)
 {
     QTemporaryDir dir;

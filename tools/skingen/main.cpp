@@ -390,8 +390,11 @@ void writeStoredSkin(const std::string& dir)
     w.section("FORMINFO");
     w.point("lefttoppoint", 40, 28);
     w.point("righttoppoint", 90, 28);
-    w.point("leftbottompoint", 40, 103);
-    w.point("rightbottompoint", 90, 103);
+    // The side borders tile between y = 28 and 102: from row 102 on, the picture and the mask
+    // round the bottom corners, so those rows go to the ends of the side pieces, never into
+    // their tiled band.
+    w.point("leftbottompoint", 40, 102);
+    w.point("rightbottompoint", 90, 102);
     w.rect("clientrect", 5, 28, 145, 103);
     w.key("bgpictureindex", -1);
     w.rect("maskrectarea", 6, 6, 144, 102);

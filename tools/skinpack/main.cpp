@@ -60,9 +60,10 @@ bool looksLikePictures(const QByteArray& bytes)
     return !bytes.isEmpty() && (bytes[0] == 0 || bytes[0] == 1);
 }
 
-void requireSections(const std::vector<std::string>& lines, const std::string& path)
+void requireSections(const std::string& path)
 {
-    const TbsSkinIni ini = TbsSkinIni::fromLines(lines);
+    const QByteArray text = SkinDirectory::readIniText(path);
+    const TbsSkinIni ini = TbsSkinIni::fromText(std::string_view(text.constData(), std::size_t(text.size())));
     for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"})
         if (!ini.sectionExists(section))
             throw Exception(path + ": the skin has no [" + section + "] section");
@@ -97,10 +98,12 @@ int dump(const std::string& source, bool json)
                    : SkinDump::picturesOnlyText(pictures));
         return 0;
     } else {
-        TbsStoredSkin stored;
-        stored.LoadFromSkinFile(source);
-        requireSections(stored.IniStrings, source);
-        skin.LoadFromStoredSkin(stored);
+        // Through the compressed form, which dumps the same and keeps the text whole: a
+        // stored skin's list of lines would need a string per line, empty ones included.
+        requireSections(source);
+        TbsCompressedStoredSkin compressed;
+        compressed.CompressFromSkinFile(source);
+        skin.LoadFromCompressedStoredSkin(compressed);
     }
     print(json ? QJsonDocument(SkinDump::toJson(skin)).toJson().toStdString() : SkinDump::toText(skin));
     return 0;
@@ -130,7 +133,7 @@ int run(const std::vector<std::string>& args)
         TbsCompressedStoredSkin compressed;
         compressed.CompressFromSkinFile(ini);
         if (compressed.isEmpty())
-            requireSections(SkinDirectory::readIniLines(ini), ini); // says which section is missing
+            requireSections(ini); // says which section is missing
         writeAll(output, compressed.compressedData());
     }
     return 0;
