@@ -9,9 +9,12 @@
 #      nobody's own data directory, the stand-in must load the report through "rpttemp.ini"
 #      there, the program must end (success closes the window), and nothing may change under
 #      the scratch root;
-#   5. run it again with a home whose data directory cannot be made: the run stops with a
+#   5. two users of the desk (nobody and daemon) at once, each with a report: each one's
+#      hand-off files are in that user's own data directory, owned by that user, and name
+#      nothing of the other's;
+#   6. run it again with a home whose data directory cannot be made: the run stops with a
 #      message naming the directory, and nothing is written anywhere;
-#   6. start it with a configuration naming a database that is not there: the start-up error.
+#   7. start it with a configuration naming a database that is not there: the start-up error.
 # Usage: package_test.sh BUILD_DIR STAND_IN_PREVIEW.so      exit 77: skipped
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
@@ -156,7 +159,74 @@ snapshot >"$WORK/root.after"
 diff "$WORK/root.before" "$WORK/root.after" || fail "the program changed the install root"
 echo "report run as nobody: $(cat "$WORKDIR/showform.log")"
 
-# 5. A data directory that cannot be made: its parent is a file.
+# 5. Two users of the desk at once: nobody and daemon, each with a home of its own and its own
+#    copy of the database (the embedded engine opens a file for one process).
+as_user() {  # USER GROUP HOME LOCK_DIR COMMAND... -> USER_CMD
+  USER_CMD=(setpriv --reuid="$1" --regid="$2" --clear-groups -- env -i PATH=/usr/bin:/bin HOME="$3"
+            FIREBIRD_LOCK="$4" DISPLAY=":$DISPLAY_NUMBER" "${@:5}")
+}
+start_program_as() {  # USER GROUP HOME LOCK_DIR TAG -> STARTED_PID, STARTED_WINDOW
+  local before
+  before=$(windows_titled '客戶區間商品數量表')
+  as_user "$1" "$2" "$3" "$4" "$ROOT/usr/bin/cust_prod"
+  "${USER_CMD[@]}" >"$WORK/$5.out" 2>"$WORK/$5.err" &
+  STARTED_PID=$!
+  STARTED_WINDOW=
+  for _ in $(seq 300); do
+    STARTED_WINDOW=$(windows_titled '客戶區間商品數量表' | grep -vxF -e "${before:-no window}" | head -n1 || true)
+    [ -n "$STARTED_WINDOW" ] && break
+    sleep 0.2
+  done
+  [ -n "$STARTED_WINDOW" ] || { cat "$WORK/$5.err"; fail "the main window of $1 did not appear"; }
+}
+HOME_A=$WORK/home-a
+HOME_B=$WORK/home-b
+mkdir -p "$HOME_A/.config/cust_prod" "$HOME_B/.config/cust_prod" "$WORK/data-b" "$WORK/fblock-b"
+cp "$HOME_DIR/.config/cust_prod/dbx.ini" "$HOME_A/.config/cust_prod/"
+cp "$WORK/data/POS.GDB" "$WORK/data-b/POS.GDB"
+sed "s|^Database=.*|Database=$WORK/data-b/POS.GDB\r|" "$HOME_DIR/connections.ini" >"$HOME_B/connections.ini"
+printf '%s\r\n' '[Data Access]' "Connection Registry File=$HOME_B/connections.ini" \
+  >"$HOME_B/.config/cust_prod/dbx.ini"
+chown -R nobody:nogroup "$HOME_A"
+chown -R daemon:daemon "$HOME_B" "$WORK/data-b" "$WORK/fblock-b"
+start_program_as nobody nogroup "$HOME_A" "$WORK/fblock" user-a
+PID_A=$STARTED_PID WINDOW_A=$STARTED_WINDOW PROGRAM_PID=$PID_A
+start_program_as daemon daemon "$HOME_B" "$WORK/fblock-b" user-b
+PID_B=$STARTED_PID WINDOW_B=$STARTED_WINDOW
+sleep 1
+# Both windows are up before either OK is pressed.
+for window in "$WINDOW_A" "$WINDOW_B"; do
+  xdotool windowfocus --sync "$window"
+  xdotool key --delay 100 Tab Tab Tab Tab Tab Tab space
+done
+for tag_pid in "a:$PID_A" "b:$PID_B"; do
+  pid=${tag_pid#*:}
+  timeout 120 tail --pid="$pid" -f /dev/null || { kill -KILL "$PID_B" 2>/dev/null; fail "user ${tag_pid%%:*}'s program did not end"; }
+  status=0
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || { cat "$WORK/user-${tag_pid%%:*}.err"; fail "user ${tag_pid%%:*}'s program ended with $status"; }
+done
+PROGRAM_PID=
+for user_home in "nobody:$HOME_A" "daemon:$HOME_B"; do
+  user=${user_home%%:*} home=${user_home#*:}
+  dir=$home/.local/share/cust_prod
+  other=$HOME_A
+  [ "$home" = "$HOME_A" ] && other=$HOME_B
+  for f in rpttemp.ini temp.cds temp2.cds showform.log; do
+    [ -s "$dir/$f" ] || fail "$dir/$f was not written"
+    [ "$(stat -c %U "$dir/$f")" = "$user" ] || fail "$dir/$f is not $user's"
+  done
+  [ "$(stat -c '%U %a' "$dir")" = "$user 700" ] || fail "$dir is not $user's alone"
+  grep -qx "ShowForm ini=$dir/rpttemp.ini pages=[1-9][0-9]*" "$dir/showform.log" \
+    || { cat "$dir/showform.log"; fail "$user's preview did not load $user's report"; }
+  grep -q "$other" "$dir/rpttemp.ini" && fail "$user's rpttemp.ini names the other user's files"
+  [ -z "$(find "$dir" ! -user "$user")" ] || fail "$dir holds files of another user"
+done
+snapshot >"$WORK/root.after-two"
+diff "$WORK/root.before" "$WORK/root.after-two" || fail "the two users' runs changed the install root"
+echo "two users at once: $(cat "$HOME_A/.local/share/cust_prod/showform.log"); $(cat "$HOME_B/.local/share/cust_prod/showform.log")"
+
+# 6. A data directory that cannot be made: its parent is a file.
 BAD_HOME=$WORK/badhome
 mkdir -p "$BAD_HOME/.config/cust_prod"
 cp "$HOME_DIR/.config/cust_prod/dbx.ini" "$BAD_HOME/.config/cust_prod/"
@@ -172,7 +242,7 @@ snapshot >"$WORK/root.after2"
 diff "$WORK/root.before" "$WORK/root.after2" || fail "the failed run changed the install root"
 [ -z "$(find "$BAD_HOME" -newer "$BAD_HOME/.local" -type f)" ] || fail "the failed run wrote files"
 
-# 6. A configuration that points at a database that is not there: the start-up error as in the
+# 7. A configuration that points at a database that is not there: the start-up error as in the
 #    build tree ("Application Error" with the engine's message), the main window never shown.
 MISSING_HOME=$WORK/missinghome
 mkdir -p "$MISSING_HOME/.config/cust_prod"
