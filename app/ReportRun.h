@@ -63,6 +63,8 @@ private:
 
     Tfrmcust_prod& form_;
     ReportValues values_;
+    // When the run started: the time of day its table is named after.
+    QDateTime started_;
     // The result statement's lines, made at the start of the building and dropped when the
     // run has ended well.
     std::optional<StatementLines> resultLines_;

@@ -184,19 +184,35 @@ void TSQLConnection::doConnect()
     if (params_.contains(isolationKey))
         connection->setOption("TransIsolation", params_.value(isolationKey));
 
-    std::string error;
-    if (!connection->connect(databasePath(database), params_.value("User_Name"),
-                             params_.value("Password"), error)) {
+    try {
+        attach(*connection);
+    } catch (...) {
         connection.reset();
         driver.reset();
         dlclose(library);
-        throw ESQLError(error);
+        throw;
     }
-    connection->setOption("BlobSize", params_.contains("BlobSize") ? params_.value("BlobSize") : "-1");
 
     library_ = library;
     driver_ = std::move(driver);
     connection_ = std::move(connection);
+}
+
+void TSQLConnection::attach(IDbxConnection& connection)
+{
+    std::string error;
+    if (!connection.connect(databasePath(trimmed(params_.value("Database"))), params_.value("User_Name"),
+                            params_.value("Password"), error))
+        throw ESQLError(error);
+    connection.setOption("BlobSize", params_.contains("BlobSize") ? params_.value("BlobSize") : "-1");
+}
+
+void TSQLConnection::reopenIfLost()
+{
+    // The same connection object attaches again: its options stay, and the plug-in and the
+    // client library stay loaded.
+    if (connection_ && (connection_->lost() || !connection_->stillThere()))
+        attach(*connection_);
 }
 
 void TSQLConnection::doDisconnect()

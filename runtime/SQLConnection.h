@@ -72,6 +72,15 @@ public:
 
     void loaded() override;
 
+    // True when the open connection was found gone (the server stopped or the network
+    // dropped): every statement on it fails until it is opened again.
+    bool lost() const { return connection_ && connection_->lost(); }
+    // Opens the connection again when it is lost, or found gone when the server is asked
+    // (a server restarted since the last statement), with the settings it was first opened
+    // with (the configuration files are not read again); does nothing otherwise. Failure
+    // raises ESQLError with the server's message and leaves the connection lost.
+    void reopenIfLost();
+
     // Statement execution for the query objects; opens the connection when it is closed.
     // Failures raise ESQLError with the server's message.
     void execute(const std::string& sql, const DbxParams& params);
@@ -84,6 +93,7 @@ public:
 private:
     void doConnect();
     void doDisconnect();
+    void attach(IDbxConnection& connection);
     void loadParamsFromIniFile();
 
     std::string connectionName_;
