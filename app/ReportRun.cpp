@@ -80,8 +80,31 @@ ReportRun::ReportRun(Tfrmcust_prod& form) : form_(form) {}
 
 ReportRun::~ReportRun() = default;
 
+namespace {
+
+// For the length of a run, statements run off the user-interface thread while it keeps the
+// windows painted and answers the window manager; user input still waits for the run's end.
+class WindowsKeptPainted {
+public:
+    explicit WindowsKeptPainted(TSQLConnection& connection)
+        : connection_(connection), before_(connection.keepWindowsPainted())
+    {
+        connection_.setKeepWindowsPainted(true);
+    }
+    ~WindowsKeptPainted() { connection_.setKeepWindowsPainted(before_); }
+    WindowsKeptPainted(const WindowsKeptPainted&) = delete;
+    WindowsKeptPainted& operator=(const WindowsKeptPainted&) = delete;
+
+private:
+    TSQLConnection& connection_;
+    bool before_;
+};
+
+}
+
 void ReportRun::run()
 {
+    const WindowsKeptPainted painted(*form_.SQLConnection1);
     // A connection lost to a server that stopped or a network that dropped is opened again
     // here, before anything else, and only here: a statement that fails in the middle of a run
     // is never tried again. When the server is still away, its message ends the run at once.
