@@ -1,5 +1,7 @@
 #include "StatementWorker.h"
 
+#include "Exception.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -77,10 +79,14 @@ void StatementWorker::lookAtHeldInputAgain()
 void StatementWorker::run(const std::function<void()>& call)
 {
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() != app->thread() || running_) {
+    if (!app || QThread::currentThread() != app->thread()) {
         call();
         return;
     }
+    // An event handled during the wait that wants the database: running it beside the call in
+    // progress would use the client library from two threads at once.
+    if (running_)
+        throw EDatabaseError("A database call is already in progress");
     running_ = true;
     waited_ = true;
     {

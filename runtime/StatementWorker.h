@@ -31,8 +31,8 @@ public:
 
     // Runs `call` on the worker thread and returns when it has ended, passing on what it
     // threw. Called from the thread of the application object; from any other thread, or
-    // without an application object, or while a call is already running (an event handled
-    // during the wait that uses the database), `call` runs on the calling thread.
+    // without an application object, `call` runs on the calling thread. A call made while one
+    // is running (by an event handled during the wait) fails with EDatabaseError.
     void run(const std::function<void()>& call);
 
 private:

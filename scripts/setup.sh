@@ -11,6 +11,7 @@ packages=(
   zlib1g-dev libgtest-dev
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation2
   xvfb xauth poppler-utils
+  xdotool imagemagick
 )
 
 missing=()
