@@ -5,6 +5,8 @@
         [--sales 100000] [--returns 10000] [--forced-writes off,on] [--delays-ms 5,20]
         [--wan-sales N --wan-returns N] [--work DIR]
 
+An empty --forced-writes skips part 1; an empty --delays-ms skips part 2.
+
 Runs a Firebird server of its own (the installed server program on the first free port from
 3051, its own configuration root, lock and temporary directories, and a copy of the security
 database with the test user that scripts/firebird-server.sh set up), so that the shared server
@@ -209,7 +211,7 @@ def main():
               f"{args.sales} sales lines, {args.returns} return lines; {args.runs} runs per desk; "
               f"load {os.getloadavg()[0]:.2f} {os.getloadavg()[1]:.2f} {os.getloadavg()[2]:.2f}")
         backup = generated(args.sales, args.returns)
-        for setting in args.forced_writes.split(","):
+        for setting in [s for s in args.forced_writes.split(",") if s]:
             forced = setting == "on"
             print(f"\nforced writes {setting}")
             print(f"{'desks':>5} {'runs':>4} {'failed':>6} {'wall s':>7} {'reports/min':>11} {'median s':>8} "
