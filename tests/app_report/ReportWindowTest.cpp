@@ -144,7 +144,7 @@ TEST(ReportWindowTest, LongRunKeepsTheWindowPaintedAndInputWaitsForItsEnd)
     std::filesystem::create_directories(out);
 
     // A minimum above every total: each run ends with the no-data message, the window open.
-    const int holdMs = 5000;
+    const int holdMs = 8000;  // long enough for the steps below on a busy machine
     QProcess client;
     QProcessEnvironment clientEnv = QProcessEnvironment::systemEnvironment();
     clientEnv.insert("DISPLAY", display.name());
