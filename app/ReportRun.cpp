@@ -10,6 +10,7 @@
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "ReportFiles.h"
+#include "SQLConnection.h"
 #include "ReportRunObserver.h"
 #include "SQLQuery.h"
 #include "TDBMemo.h"
@@ -80,8 +81,35 @@ ReportRun::ReportRun(Tfrmcust_prod& form) : form_(form) {}
 
 ReportRun::~ReportRun() = default;
 
+namespace {
+
+// For the length of a run, statements run off the user-interface thread while it keeps the
+// windows painted and answers the window manager; user input still waits for the run's end.
+class WindowsKeptPainted {
+public:
+    explicit WindowsKeptPainted(TSQLConnection& connection)
+        : connection_(connection), before_(connection.keepWindowsPainted())
+    {
+        connection_.setKeepWindowsPainted(true);
+    }
+    ~WindowsKeptPainted() { connection_.setKeepWindowsPainted(before_); }
+    WindowsKeptPainted(const WindowsKeptPainted&) = delete;
+    WindowsKeptPainted& operator=(const WindowsKeptPainted&) = delete;
+
+private:
+    TSQLConnection& connection_;
+    bool before_;
+};
+
+}
+
 void ReportRun::run()
 {
+    const WindowsKeptPainted painted(*form_.SQLConnection1);
+    // A connection lost to a server that stopped or a network that dropped is opened again
+    // here, before anything else, and only here: a statement that fails in the middle of a run
+    // is never tried again. When the server is still away, its message ends the run at once.
+    form_.SQLConnection1->reopenIfLost();
     phase(ReportPhase::Prepare);
     prepareWindow();
     deletePreviousHandoffFiles();
@@ -140,7 +168,7 @@ void ReportRun::checkParameterFile()
 void ReportRun::readCriteria()
 {
     values_ = ReportValues{};
-    values_.TMPTABLE = ReportRules::tableName(Clock::now());
+    started_ = Clock::now();
     resultLines_.emplace();
     values_.DATEFROM = ReportRules::periodDate(form_.bsSkinDateEdit1->Text());
     values_.DATETO = ReportRules::periodDate(form_.bsSkinDateEdit2->Text());
@@ -153,7 +181,11 @@ void ReportRun::buildTable()
     addMemoLine(QStringLiteral("暫存資料建置中..."));
 
     phase(ReportPhase::CreateTable);
-    execute(*form_.SQLQuery1, ReportSql::createTable(values_));
+    TSQLQuery& query = *form_.SQLQuery1;
+    open(query, ReportSql::runNumber());
+    values_.TMPTABLE = ReportRules::tableName(started_, query.firstColumnText());
+    query.close();
+    execute(query, ReportSql::createTable(values_));
     form_.bsSkinGauge1->setValue(3);
     addMemoLine(QStringLiteral("CAST") + QString::number(form_.bsSkinGauge1->Value()) + QStringLiteral(" ....."));
 

@@ -3,9 +3,11 @@
 // criteria, hands it to the preview library and cleans up. One object per main window, so
 // that what a run keeps between runs lives here.
 //
-// The run holds the user-interface thread from start to end. An error stops it where it
-// happens and reaches the caller (the button's handler, which reports it); the window, the
-// database and the files stay as the run left them. Only the preview step is followed by a
+// The run holds the user-interface thread from start to end: its statements go to the
+// database on a worker thread while that thread keeps the windows painted, user input waiting
+// for the run's end (docs/report-run.md). An error stops it where it happens and reaches the
+// caller (the button's handler, which reports it); the window, the database and the files
+// stay as the run left them. Only the preview step is followed by a
 // clean-up whatever happens: once the plug-in is loaded, it is unloaded and the report table
 // is dropped before any error of the preview goes on.
 
@@ -63,6 +65,8 @@ private:
 
     Tfrmcust_prod& form_;
     ReportValues values_;
+    // When the run started: the time of day its table is named after.
+    QDateTime started_;
     // The result statement's lines, made at the start of the building and dropped when the
     // run has ended well.
     std::optional<StatementLines> resultLines_;

@@ -54,9 +54,10 @@ bool isBlank(const std::string& bytes)
     return true;
 }
 
-std::string tableName(const QDateTime& moment)
+std::string tableName(const QDateTime& moment, const std::string& runNumber)
 {
-    return "TMP_" + FormatSettings::instance().formatDateTime(QStringLiteral("HHNNSS"), moment).toStdString();
+    return "TMP_" + FormatSettings::instance().formatDateTime(QStringLiteral("HHNNSS"), moment).toStdString() + "_"
+        + runNumber;
 }
 
 std::string periodDate(const QString& text)
@@ -97,6 +98,11 @@ std::string periodText(const ReportValues& values)
 namespace ReportSql {
 
 using ReportRules::literal;
+
+StatementLines runNumber()
+{
+    return {"SELECT CURRENT_TRANSACTION FROM RDB$DATABASE"};
+}
 
 StatementLines createTable(const ReportValues& v)
 {

@@ -15,7 +15,7 @@ using StatementLines = std::vector<std::string>;
 
 // The values one run works with, from its start to its end.
 struct ReportValues {
-    std::string TMPTABLE;  // the report temporary table, "TMP_" + HHNNSS
+    std::string TMPTABLE;  // the report temporary table, "TMP_" + HHNNSS + "_" + run number
     std::string DATEFROM;  // "yyyy/mm/dd"
     std::string DATETO;
     std::string CUSTFROM;  // as typed (blanks kept), or empty for all customers
@@ -30,8 +30,10 @@ QString trimmed(const QString& text);
 bool isBlank(const QString& text);
 bool isBlank(const std::string& bytes);
 
-// "TMP_" + the time of day as HHNNSS.
-std::string tableName(const QDateTime& moment);
+// "TMP_" + the time of day as HHNNSS + "_" + the run's number in the database (see
+// ReportSql::runNumber). The time tells an administrator when a leftover table was made; the
+// number keeps runs of the same second apart, on one desk or many.
+std::string tableName(const QDateTime& moment, const std::string& runNumber);
 
 // A date edit's text through the short date format, written "yyyy/mm/dd".
 // Throws EConvertError "'%s' is not a valid date".
@@ -52,6 +54,11 @@ std::string periodText(const ReportValues& values);
 
 namespace ReportSql {
 
+// The number that makes the run's table name unique in the database: the transaction number
+// of this statement. The server never hands one out twice (it counts on across restarts),
+// whichever attachment asks, so no other run, now or earlier, on this desk or another, has it.
+// It fits in 15 digits, so the table and its index ("_K") stay within 31 bytes.
+StatementLines runNumber();
 StatementLines createTable(const ReportValues& v);
 StatementLines fillSales(const ReportValues& v);
 // The index that keeps the per-row look-ups and updates of the return merge from scanning

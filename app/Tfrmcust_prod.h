@@ -91,6 +91,9 @@ public:
     TClientDataSet* ClientDataSet2 = nullptr;
     TDataSource* DataSource1 = nullptr;
 
+    // The run behind OK; what its last run worked with (the table name) is read from it.
+    const ReportRun& reportRun() const { return *reportRun_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

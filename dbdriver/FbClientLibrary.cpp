@@ -34,7 +34,8 @@ FbClientLibrary::FbClientLibrary(const std::string& path)
         && resolve(handle_, "isc_open_blob2", openBlob)
         && resolve(handle_, "isc_get_segment", getSegment)
         && resolve(handle_, "isc_close_blob", closeBlob)
-        && resolve(handle_, "fb_interpret", interpret);
+        && resolve(handle_, "fb_interpret", interpret)
+        && resolve(handle_, "fb_ping", ping);
 }
 
 FbClientLibrary::~FbClientLibrary()

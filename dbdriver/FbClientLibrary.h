@@ -40,6 +40,7 @@ public:
     decltype(&::isc_get_segment) getSegment = nullptr;
     decltype(&::isc_close_blob) closeBlob = nullptr;
     decltype(&::fb_interpret) interpret = nullptr;
+    decltype(&::fb_ping) ping = nullptr;
 
 private:
     void* handle_ = nullptr;

@@ -4,6 +4,7 @@
 #include "FbSqlda.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -64,6 +65,41 @@ bool refusedAsImmediate(const ISC_STATUS* status)
     }
     return status[0] == isc_arg_gds && status[1] == isc_random && status[2] == isc_arg_string
         && std::strcmp(reinterpret_cast<const char*>(status[3]), "Parse to tokens error") == 0;
+}
+
+// The client library's words for a connection that is gone: the server stopped, crashed or was
+// shut down, or the network between dropped. Nothing sent on such an attachment can work again.
+bool connectionGone(const ISC_STATUS* status)
+{
+    for (int i = 0; i < ISC_STATUS_LENGTH - 2 && status[i] != isc_arg_end;) {
+        if (status[i] == isc_arg_gds) {
+            switch (status[i + 1]) {
+            case isc_network_error:
+            case isc_net_read_err:
+            case isc_net_write_err:
+            case isc_lost_db_connection:
+            case isc_conn_lost:
+            case isc_shutdown:
+            case isc_att_shutdown:
+            case isc_bad_db_handle:
+                return true;
+            default:
+                break;
+            }
+        }
+        i += status[i] == isc_arg_cstring ? 3 : 2;
+    }
+    return false;
+}
+
+bool hasCode(const ISC_STATUS* status, ISC_STATUS code)
+{
+    for (int i = 0; i < ISC_STATUS_LENGTH - 2 && status[i] != isc_arg_end;) {
+        if (status[i] == isc_arg_gds && status[i + 1] == code)
+            return true;
+        i += status[i] == isc_arg_cstring ? 3 : 2;
+    }
+    return false;
 }
 
 int statementTypeOf(const FbClientLibrary& client, isc_stmt_handle* stmt, std::string& error)
@@ -144,7 +180,18 @@ bool FbConnection::connect(const std::string& database, const std::string& user,
         db_ = 0;
         return false;
     }
+    lost_ = false;
     return true;
+}
+
+bool FbConnection::stillThere()
+{
+    if (!db_ || lost_)
+        return false;
+    ISC_STATUS_ARRAY status{};
+    if (client_->ping(status, &db_))
+        failure(status);
+    return !lost_;
 }
 
 void FbConnection::disconnect()
@@ -182,7 +229,7 @@ bool FbConnection::startTransaction(bool readOnly, isc_tr_handle& tr, std::strin
     ISC_STATUS_ARRAY status{};
     tr = 0;
     if (client_->startMultiple(status, &tr, 1, &teb)) {
-        error = client_->errorText(status);
+        error = failure(status);
         tr = 0;
         return false;
     }
@@ -193,7 +240,7 @@ bool FbConnection::commit(isc_tr_handle& tr, std::string& error)
 {
     ISC_STATUS_ARRAY status{};
     if (client_->commitTransaction(status, &tr)) {
-        error = client_->errorText(status);
+        error = failure(status);
         rollback(tr);
         return false;
     }
@@ -206,8 +253,22 @@ void FbConnection::rollback(isc_tr_handle& tr)
     if (!tr)
         return;
     ISC_STATUS_ARRAY status{};
-    client_->rollbackTransaction(status, &tr);
+    // A statement that failed on its own way (a blob read, a statement's info) still shows a
+    // lost connection here.
+    if (client_->rollbackTransaction(status, &tr))
+        failure(status);
     tr = 0;
+}
+
+std::string FbConnection::failure(const ISC_STATUS* status)
+{
+    if (connectionGone(status))
+        lost_ = true;
+    // A lock that was waited for until the other transaction committed, and then found the
+    // row changed (FB3's read committed does not read it again); not the lock time-out.
+    if ((hasCode(status, isc_update_conflict) || hasCode(status, isc_deadlock)) && !hasCode(status, isc_lock_timeout))
+        conflict_ = true;
+    return client_->errorText(status);
 }
 
 void FbConnection::dropStatement(isc_stmt_handle& stmt)
@@ -225,21 +286,21 @@ bool FbConnection::prepareStatement(const std::string& sql, isc_tr_handle& tr, i
     ISC_STATUS_ARRAY status{};
     stmt = 0;
     if (client_->allocateStatement(status, &db_, &stmt)) {
-        error = client_->errorText(status);
+        error = failure(status);
         stmt = 0;
         return false;
     }
     // The length argument is 16 bits wide; 0 means "up to the terminating zero".
     const unsigned short length = sql.size() < 65536 ? static_cast<unsigned short>(sql.size()) : 0;
     if (client_->prepare(status, &tr, &stmt, length, sql.c_str(), dialect_, columns.get())) {
-        error = client_->errorText(status);
+        error = failure(status);
         dropStatement(stmt);
         return false;
     }
     if (columns.needsResize()) {
         columns.resize(columns.count());
         if (client_->describe(status, &stmt, dialect_, columns.get())) {
-            error = client_->errorText(status);
+            error = failure(status);
             dropStatement(stmt);
             return false;
         }
@@ -259,13 +320,13 @@ bool FbConnection::run(isc_stmt_handle* stmt, FbSqlda& columns, int statementTyp
     ISC_STATUS_ARRAY status{};
     FbSqlda inputs(std::max<int>(1, static_cast<int>(params.size())));
     if (client_->describeBind(status, stmt, dialect_, inputs.get())) {
-        error = client_->errorText(status);
+        error = failure(status);
         return false;
     }
     if (inputs.needsResize()) {
         inputs.resize(inputs.count());
         if (client_->describeBind(status, stmt, dialect_, inputs.get())) {
-            error = client_->errorText(status);
+            error = failure(status);
             return false;
         }
     }
@@ -281,7 +342,7 @@ bool FbConnection::run(isc_stmt_handle* stmt, FbSqlda& columns, int statementTyp
 
     if (statementType == isc_info_sql_stmt_select || statementType == isc_info_sql_stmt_select_for_upd) {
         if (client_->execute(status, &tr, stmt, dialect_, in)) {
-            error = client_->errorText(status);
+            error = failure(status);
             return false;
         }
         if (rows) {
@@ -290,7 +351,7 @@ bool FbConnection::run(isc_stmt_handle* stmt, FbSqlda& columns, int statementTyp
                 if (result == 100)
                     break;
                 if (result) {
-                    error = client_->errorText(status);
+                    error = failure(status);
                     return false;
                 }
                 DataRow row;
@@ -305,7 +366,7 @@ bool FbConnection::run(isc_stmt_handle* stmt, FbSqlda& columns, int statementTyp
 
     XSQLDA* out = columns.count() ? columns.get() : nullptr;
     if (client_->execute2(status, &tr, stmt, dialect_, in, out)) {
-        error = client_->errorText(status);
+        error = failure(status);
         return false;
     }
     if (rows && out) {
@@ -379,7 +440,7 @@ FbConnection::Immediate FbConnection::runImmediate(const std::string& sql, const
     if (client_->executeImmediate(status, &db_, &tr, length, sql.c_str(), dialect_, count ? inputs.get() : nullptr)) {
         if (refusedAsImmediate(status))
             return Immediate::NotSuitable;
-        error = client_->errorText(status);
+        error = failure(status);
         return Immediate::Failed;
     }
     return Immediate::Done;
@@ -388,7 +449,22 @@ FbConnection::Immediate FbConnection::runImmediate(const std::string& sql, const
 bool FbConnection::execute(const std::string& sql, const DbxParams& params, DataPacket* rows,
                            std::string& error)
 {
-    return runOnce(sql, params, rows, false, error);
+    // Waiting on locks means a statement that meets another transaction's change waits for it
+    // instead of failing. The server waits, but when the other transaction commits, a read
+    // committed transaction of this server version fails with an update conflict rather than
+    // going on with the committed row. Catalogue changes meet that whenever two attachments
+    // make tables at the same moment (both update the same system rows). The failed statement
+    // was rolled back whole, in a transaction of its own, so running it again in a new one
+    // finishes the wait: the other transaction's work is committed by then. Only conflicts,
+    // only for statements that run alone, and no longer than the lock time-out.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(lockTimeoutSeconds_);
+    for (;;) {
+        conflict_ = false;
+        if (runOnce(sql, params, rows, false, error))
+            return true;
+        if (!conflict_ || !waitOnLocks_ || bulk_ || std::chrono::steady_clock::now() >= deadline)
+            return false;
+    }
 }
 
 bool FbConnection::query(const std::string& sql, const DbxParams& params, DataPacket& rows,

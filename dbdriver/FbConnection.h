@@ -21,6 +21,8 @@ public:
     bool connect(const std::string& database, const std::string& user,
                  const std::string& password, std::string& error) override;
     bool connected() const override { return db_ != 0; }
+    bool lost() const override { return lost_; }
+    bool stillThere() override;
     void disconnect() override;
 
     bool execute(const std::string& sql, const DbxParams& params, DataPacket* rows,
@@ -48,6 +50,8 @@ public:
     bool prepareStatement(const std::string& sql, isc_tr_handle& tr, isc_stmt_handle& stmt,
                           FbSqlda& columns, int& statementType, std::string& error);
     void dropStatement(isc_stmt_handle& stmt);
+    // The status vector's text; a connection-gone error marks the connection lost.
+    std::string failure(const ISC_STATUS* status);
 
 private:
     enum class Immediate { Done, Failed, NotSuitable };
@@ -60,6 +64,8 @@ private:
     std::shared_ptr<FbClientLibrary> client_;
     isc_db_handle db_ = 0;
     isc_tr_handle bulk_ = 0;
+    bool lost_ = false;
+    bool conflict_ = false;  // the last failure was an update conflict or a deadlock
 
     // Options (see docs/database.md).
     std::string roleName_;

@@ -54,6 +54,14 @@ public:
     virtual bool connect(const std::string& database, const std::string& user,
                          const std::string& password, std::string& error) = 0;
     virtual bool connected() const = 0;
+    // True once a call failed because the connection is gone (network or server shutdown
+    // errors of the client library); a successful connect clears it. Nothing is retried: the
+    // caller decides when to connect again.
+    virtual bool lost() const = 0;
+    // Asks the server whether the connection still works (one round trip); false when it is
+    // gone, which marks it lost. Another failure of the question counts as still there: the
+    // next statement will tell.
+    virtual bool stillThere() = 0;
     virtual void disconnect() = 0;
 
     // Prepares and runs one statement in a transaction of its own. When it returns rows and

@@ -4,6 +4,7 @@
 #include "Exception.h"
 #include "ExeDir.h"
 #include "IniFile.h"
+#include "StatementWorker.h"
 
 #include <algorithm>
 #include <dlfcn.h>
@@ -94,7 +95,24 @@ TSQLConnection::TSQLConnection(TComponent* owner)
 
 TSQLConnection::~TSQLConnection()
 {
+    worker_.reset();
     doDisconnect();
+}
+
+void TSQLConnection::setKeepWindowsPainted(bool value)
+{
+    if (value && !worker_)
+        worker_ = std::make_unique<StatementWorker>();
+    else if (!value)
+        worker_.reset();
+}
+
+void TSQLConnection::callDriver(const std::function<void()>& call)
+{
+    if (worker_)
+        worker_->run(call);
+    else
+        call();
 }
 
 void TSQLConnection::setConnected(bool value)
@@ -184,19 +202,39 @@ void TSQLConnection::doConnect()
     if (params_.contains(isolationKey))
         connection->setOption("TransIsolation", params_.value(isolationKey));
 
-    std::string error;
-    if (!connection->connect(databasePath(database), params_.value("User_Name"),
-                             params_.value("Password"), error)) {
+    try {
+        attach(*connection);
+    } catch (...) {
         connection.reset();
         driver.reset();
         dlclose(library);
-        throw ESQLError(error);
+        throw;
     }
-    connection->setOption("BlobSize", params_.contains("BlobSize") ? params_.value("BlobSize") : "-1");
 
     library_ = library;
     driver_ = std::move(driver);
     connection_ = std::move(connection);
+}
+
+void TSQLConnection::attach(IDbxConnection& connection)
+{
+    std::string error;
+    if (!connection.connect(databasePath(trimmed(params_.value("Database"))), params_.value("User_Name"),
+                            params_.value("Password"), error))
+        throw ESQLError(error);
+    connection.setOption("BlobSize", params_.contains("BlobSize") ? params_.value("BlobSize") : "-1");
+}
+
+void TSQLConnection::reopenIfLost()
+{
+    // The same connection object attaches again: its options stay, and the plug-in and the
+    // client library stay loaded.
+    if (!connection_)
+        return;
+    callDriver([this] {
+        if (connection_->lost() || !connection_->stillThere())
+            attach(*connection_);
+    });
 }
 
 void TSQLConnection::doDisconnect()
@@ -219,7 +257,9 @@ IDbxConnection& TSQLConnection::driverConnection()
 void TSQLConnection::execute(const std::string& sql, const DbxParams& params)
 {
     std::string error;
-    if (!driverConnection().execute(sql, params, nullptr, error))
+    bool done = false;
+    callDriver([&] { done = driverConnection().execute(sql, params, nullptr, error); });
+    if (!done)
         throw ESQLError(error);
 }
 
@@ -227,7 +267,9 @@ DataPacket TSQLConnection::query(const std::string& sql, const DbxParams& params
 {
     std::string error;
     DataPacket rows;
-    if (!driverConnection().query(sql, params, rows, error))
+    bool done = false;
+    callDriver([&] { done = driverConnection().query(sql, params, rows, error); });
+    if (!done)
         throw ESQLError(error);
     return rows;
 }

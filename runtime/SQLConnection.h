@@ -12,10 +12,13 @@
 #include "DataPacket.h"
 #include "DbxDriverApi.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+class StatementWorker;
 
 class TSQLConnection : public TComponent {
 public:
@@ -72,6 +75,21 @@ public:
 
     void loaded() override;
 
+    // True when the open connection was found gone (the server stopped or the network
+    // dropped): every statement on it fails until it is opened again.
+    bool lost() const { return connection_ && connection_->lost(); }
+    // Opens the connection again when it is lost, or found gone when the server is asked
+    // (a server restarted since the last statement), with the settings it was first opened
+    // with (the configuration files are not read again); does nothing otherwise. Failure
+    // raises ESQLError with the server's message and leaves the connection lost.
+    void reopenIfLost();
+
+    // While set, statements run on a thread of their own and the calling (user-interface)
+    // thread keeps its windows painted meanwhile, user input held back (see StatementWorker).
+    // Still one statement at a time, each waited for.
+    void setKeepWindowsPainted(bool value);
+    bool keepWindowsPainted() const { return worker_ != nullptr; }
+
     // Statement execution for the query objects; opens the connection when it is closed.
     // Failures raise ESQLError with the server's message.
     void execute(const std::string& sql, const DbxParams& params);
@@ -84,6 +102,8 @@ public:
 private:
     void doConnect();
     void doDisconnect();
+    void attach(IDbxConnection& connection);
+    void callDriver(const std::function<void()>& call);
     void loadParamsFromIniFile();
 
     std::string connectionName_;
@@ -102,4 +122,5 @@ private:
     void* library_ = nullptr;
     std::unique_ptr<IDbxDriver> driver_;
     std::unique_ptr<IDbxConnection> connection_;
+    std::unique_ptr<StatementWorker> worker_;
 };

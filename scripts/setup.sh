@@ -10,7 +10,7 @@ packages=(
   firebird3.0-server firebird-dev libfbclient2 firebird3.0-utils
   zlib1g-dev libgtest-dev
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation2
-  xvfb xauth poppler-utils xdotool
+  xvfb xauth poppler-utils xdotool imagemagick
   # Qt's own dialogs and buttons in Traditional Chinese (qtbase_zh_TW.qm).
   qt6-translations-l10n
   # The Debian package (cpack -G DEB runs dpkg-shlibdeps, which needs file) and its test.

@@ -12,6 +12,7 @@
 #include "Field.h"
 #include "IniFile.h"
 #include "MessageBox.h"
+#include "PrivateFirebirdServer.h"
 #include "ReportRun.h"
 #include "ReportRunObserver.h"
 #include "TcpRelay.h"
@@ -119,6 +120,15 @@ void writeParameterFile(const std::string& path, const std::string& title)
     DatasetFile::save(path, packet);
 }
 
+// Two return rows that differ only in the customer name end in one row; which of the two
+// names it carries is the database's order to choose. Compare that row without its name.
+void blankAmbiguousName(std::vector<ReportRow>& rows)
+{
+    for (ReportRow& row : rows)
+        if (row.custId == "B001" && row.prodId == "P02")
+            row.custName = "*";
+}
+
 class ReportRunTest : public ::testing::TestWithParam<Engine> {
 protected:
     void SetUp() override
@@ -182,7 +192,10 @@ protected:
         form_->bsSkinButton1->Click();
     }
 
-    std::string tableName() const { return "TMP_" + clock_.toString("HHmmss").toStdString(); }
+    // The report table of the last run: the time of day it started, then the number that
+    // makes it unique in the database.
+    virtual std::string tableName() const { return form_->reportRun().values().TMPTABLE; }
+    std::string timeOfDayPrefix() const { return "TMP_" + clock_.toString("HHmmss").toStdString(); }
 
     bool tableExists(const std::string& name)
     {
@@ -216,6 +229,17 @@ protected:
         return count;
     }
 
+    // The saved result is the shop's report of 2024, every customer.
+    void expectWholeYearOfTheShop() const
+    {
+        std::vector<ReportRow> rows = reportRowsOfFile(env_->path("temp.cds"));
+        std::vector<ReportRow> expected
+            = expectedReport(shopFixture(), {QDate(2024, 1, 1), QDate(2024, 12, 31), "", "", std::nullopt});
+        blankAmbiguousName(rows);
+        blankAmbiguousName(expected);
+        EXPECT_EQ(describe(rows), describe(expected));
+    }
+
     std::string lastMessage() const
     {
         return shownMessages_.empty() ? std::string() : shownMessages_.back().toStdString();
@@ -230,14 +254,6 @@ protected:
     QDateTime clock_;
 };
 
-// Two return rows that differ only in the customer name end in one row; which of the two
-// names it carries is the database's order to choose. Compare that row without its name.
-void blankAmbiguousName(std::vector<ReportRow>& rows)
-{
-    for (ReportRow& row : rows)
-        if (row.custId == "B001" && row.prodId == "P02")
-            row.custName = "*";
-}
 
 TEST_P(ReportRunTest, ReportMatchesTheTotalsOfTheFixtureRows)
 {
@@ -356,19 +372,31 @@ TEST_P(ReportRunTest, FailedPreviewCleansUpAndASecondRunSucceeds)
     EXPECT_EQ(previewCalls().size(), 1u);
 }
 
-TEST_P(ReportRunTest, LeftoverTableOfTheSameSecondStopsTheRun)
+// Desks share the server, and a run that found nothing leaves its table: neither a table of
+// another run started in the same second nor one left behind stops a run.
+TEST_P(ReportRunTest, TablesOfOtherRunsOfTheSameSecondDoNotStopTheRun)
 {
     insertFixture(*db_, shopFixture());
-    env_->writeFile("temp.cds", "old");
-    const std::string name = "TMP_" + clock_.addSecs(1).toString("HHmmss").toStdString();
-    db_->execute("CREATE TABLE " + name + " (X INTEGER)", {});
+    const std::string plainName = "TMP_" + clock_.addSecs(1).toString("HHmmss").toStdString();
+    db_->execute("CREATE TABLE " + plainName + " (X INTEGER)", {});
+    runReport("", "", "2025/06/01", "2025/06/30");  // nothing in the period: the table stays
+    ASSERT_EQ(shownMessages_, std::vector<QString>{noDataMessage});
+    const std::string leftByFirstRun = tableName();
+    EXPECT_EQ(leftByFirstRun.rfind(timeOfDayPrefix() + "_", 0), 0u) << leftByFirstRun;
+    EXPECT_LE(leftByFirstRun.size() + 2, 31u) << "the name and its index's fit Firebird's limit";
+    EXPECT_TRUE(tableExists(leftByFirstRun));
+
+    // OK again in the same second, in the same program.
+    clock_ = clock_.addSecs(-1);
     runReport("", "", "2024/01/01", "2024/12/31");
-    ASSERT_EQ(shownMessages_.size(), 1u);
-    EXPECT_NE(lastMessage().find(name), std::string::npos) << lastMessage();
-    EXPECT_TRUE(form_->isVisible());
-    EXPECT_FALSE(fileExists(env_->path("temp.cds"))) << "deleted at the start of the run";
-    EXPECT_TRUE(tableExists(name));
-    EXPECT_EQ(reportTablesLeft(), 1);
+    EXPECT_TRUE(shownMessages_.empty()) << lastMessage();
+    EXPECT_FALSE(form_->isVisible());
+    EXPECT_NE(tableName(), leftByFirstRun);
+    EXPECT_EQ(tableName().rfind(timeOfDayPrefix() + "_", 0), 0u) << tableName();
+    EXPECT_FALSE(tableExists(tableName()));
+    EXPECT_TRUE(tableExists(plainName));
+    EXPECT_TRUE(tableExists(leftByFirstRun));
+    expectWholeYearOfTheShop();
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, ReportRunTest, ::testing::Values(Engine::Embedded, Engine::Server),
@@ -955,6 +983,8 @@ protected:
         return *form_;
     }
 
+    std::string tableName() const override { return run_->values().TMPTABLE; }
+
     std::unique_ptr<TcpRelay> relay_;
     std::unique_ptr<ReportRun> run_;
 };
@@ -1016,20 +1046,134 @@ TEST_P(ReportRunServerLossTest, ServerGoneDuringTheRunGivesAMessageAndLeavesOnly
         EXPECT_EQ(fileExists(env_->path("rpttemp.ini")), c.handoffFiles);
         EXPECT_EQ(previewCalls().size(), c.previewCalled ? 1u : 0u);
 
-        // OK again, with the server reachable again: the connection that was lost stays lost,
-        // and every run says so instead of failing in some other way.
+        // OK again, with the server reachable again: the connection is opened again before
+        // the run, and the run succeeds; what the failed run left stays.
+        const std::string leftBehind = tableName();
         const int connectionsBefore = relay_->connectionsAccepted();
+        usePlugin(REPORT_TEST_PREVIEW);
+        cut.armed = true;  // no second cut
         runReport("", "", "2024/01/01", "2024/12/31");
-        ASSERT_EQ(shownMessages_.size(), 1u);
-        EXPECT_NE(lastMessage().find("connection"), std::string::npos) << lastMessage();
-        EXPECT_TRUE(form_->isVisible());
-        EXPECT_EQ(form_->bsSkinGauge1->Value(), 0) << "stopped before the table was made";
+        EXPECT_TRUE(shownMessages_.empty()) << lastMessage();
+        EXPECT_FALSE(form_->isVisible());
+        EXPECT_EQ(relay_->connectionsAccepted(), connectionsBefore + 1) << "one new connection";
+        EXPECT_FALSE(tableExists(tableName()));
+        EXPECT_TRUE(tableExists(leftBehind));
         EXPECT_EQ(reportTablesLeft(), tablesBefore + 1);
-        EXPECT_EQ(relay_->connectionsAccepted(), connectionsBefore) << "no new connection is made";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Server, ReportRunServerLossTest, ::testing::Values(Engine::Server),
+                         [](const auto& info) { return std::string(engineName(info.param)); });
+
+// A real stop and start of the server, between two runs and during one. The server is the
+// test's own: the shared one keeps running for the other tests.
+class ReportRunServerRestartTest : public ReportRunTest {
+protected:
+    void SetUp() override
+    {
+        ReportRunTest::SetUp();
+        if (IsSkipped())
+            return;
+        server_ = std::make_unique<PrivateFirebirdServer>();
+        if (!server_->unavailable().empty())
+            GTEST_SKIP() << "no server of the test's own: " << server_->unavailable();
+        db_.reset();
+        database_ = server_->databaseAddress("restart.fdb");
+        createDatabaseFile(database_, server_->user(), server_->password());
+        db_ = env_->connect(database_, Engine::Server);
+        createPosTables(*db_);
+        insertFixture(*db_, shopFixture());
+    }
+
+    void TearDown() override
+    {
+        form_.reset();
+        db_.reset();
+        server_.reset();
+        ReportRunTest::TearDown();
+    }
+
+    void restartServer()
+    {
+        ASSERT_TRUE(server_->stop());
+        ASSERT_TRUE(server_->start());
+        // The test's own connection went with the server too.
+        db_ = env_->connect(database_, Engine::Server);
+    }
+
+    std::unique_ptr<PrivateFirebirdServer> server_;
+};
+
+TEST_P(ReportRunServerRestartTest, OkWorksAgainOnceTheServerIsBack)
+{
+    const QString year[] = {"2024/01/01", "2024/12/31"};
+    runReport("", "", "2025/06/01", "2025/06/30");  // nothing found: the window stays
+    ASSERT_EQ(shownMessages_, std::vector<QString>{noDataMessage});
+    const std::string leftByFirstRun = tableName();
+
+    // The server restarts between two runs: the next OK connects again and the run succeeds.
+    restartServer();
+    runReport("", "", year[0], year[1]);
+    EXPECT_TRUE(shownMessages_.empty()) << lastMessage();
+    EXPECT_FALSE(form_->isVisible());
+    EXPECT_FALSE(tableExists(tableName()));
+    EXPECT_TRUE(tableExists(leftByFirstRun));
+    expectWholeYearOfTheShop();
+}
+
+TEST_P(ReportRunServerRestartTest, ServerDownAtOkOrDuringTheRun)
+{
+    runReport("", "", "2025/06/01", "2025/06/30");
+    ASSERT_EQ(shownMessages_, std::vector<QString>{noDataMessage});
+    ASSERT_EQ(form_->bsSkinGauge1->Value(), 3);
+
+    // Stopped during the run: the statement in flight fails with the client library's message;
+    // the table made before stays.
+    class StopAt : public ReportRunObserver {
+    public:
+        explicit StopAt(PrivateFirebirdServer& server) : server_(server) {}
+        void phaseStarted(ReportPhase phase) override
+        {
+            if (phase == ReportPhase::MergeReturns && armed) {
+                armed = false;
+                stopped = server_.stop();
+            }
+        }
+        bool armed = true;
+        bool stopped = false;
+
+    private:
+        PrivateFirebirdServer& server_;
+    } stopAt(*server_);
+    ReportRun run(*form_);
+    run.setObserver(&stopAt);
+    form_->bsSkinButton1->OnClick = [&run](QObject*) { run.run(); };
+    runReport("", "", "2024/01/01", "2024/12/31");
+    ASSERT_TRUE(stopAt.stopped);
+    ASSERT_EQ(shownMessages_.size(), 1u);
+    EXPECT_NE(lastMessage().find("connection"), std::string::npos) << lastMessage();
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_EQ(form_->bsSkinGauge1->Value(), 3);
+    const std::string leftByStoppedRun = run.values().TMPTABLE;
+
+    // Still down at the next OK: the server's message, the window as it was.
+    runReport("", "", "2024/01/01", "2024/12/31");
+    ASSERT_EQ(shownMessages_.size(), 1u);
+    EXPECT_NE(lastMessage().find("Unable to complete network request"), std::string::npos) << lastMessage();
+    EXPECT_TRUE(form_->isVisible());
+
+    // Back: OK works again.
+    ASSERT_TRUE(server_->start());
+    db_ = env_->connect(database_, Engine::Server);
+    EXPECT_TRUE(tableExists(leftByStoppedRun)) << "made and committed before the server stopped";
+    runReport("", "", "2024/01/01", "2024/12/31");
+    EXPECT_TRUE(shownMessages_.empty()) << lastMessage();
+    EXPECT_FALSE(form_->isVisible());
+    EXPECT_FALSE(tableExists(run.values().TMPTABLE));
+    expectWholeYearOfTheShop();
+}
+
+INSTANTIATE_TEST_SUITE_P(Server, ReportRunServerRestartTest, ::testing::Values(Engine::Server),
                          [](const auto& info) { return std::string(engineName(info.param)); });
 
 }

@@ -60,11 +60,14 @@ TEST(ReportRules, LiteralDoublesQuotesOnly)
     EXPECT_EQ(ReportRules::literal(big5), big5);
 }
 
-TEST(ReportRules, TableNameIsTheTimeOfDay)
+TEST(ReportRules, TableNameIsTheTimeOfDayAndTheRunNumber)
 {
-    EXPECT_EQ(ReportRules::tableName(QDateTime(QDate(2024, 5, 6), QTime(14, 30, 5))), "TMP_143005");
-    EXPECT_EQ(ReportRules::tableName(QDateTime(QDate(2024, 5, 6), QTime(0, 0, 0))), "TMP_000000");
-    EXPECT_EQ(ReportRules::tableName(QDateTime(QDate(2024, 5, 6), QTime(9, 5, 7))), "TMP_090507");
+    EXPECT_EQ(ReportRules::tableName(QDateTime(QDate(2024, 5, 6), QTime(14, 30, 5)), "7"), "TMP_143005_7");
+    EXPECT_EQ(ReportRules::tableName(QDateTime(QDate(2024, 5, 6), QTime(0, 0, 0)), "123"), "TMP_000000_123");
+    // The largest transaction number (48 bits): the index name still fits in 31 bytes.
+    const std::string longest = ReportRules::tableName(QDateTime(QDate(2024, 5, 6), QTime(9, 5, 7)), "281474976710655");
+    EXPECT_EQ(longest, "TMP_090507_281474976710655");
+    EXPECT_LE(longest.size() + 2, 31u);
 }
 
 TEST(ReportRules, PeriodDates)

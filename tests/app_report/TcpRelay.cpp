@@ -152,8 +152,10 @@ void TcpRelay::loop()
                 if (packetsBeforeCut_ > 0)
                     --packetsBeforeCut_;
             }
-            if (fromClient)
+            if (fromClient) {
+                ++clientPackets_;
                 open = forward(pair.client, pair.server);
+            }
             if (open && fromServer)
                 open = forward(pair.server, pair.client);
             if (open)
@@ -194,6 +196,8 @@ bool TcpRelay::forward(int from, int to)
     const ssize_t got = ::recv(from, buffer, sizeof buffer, 0);
     if (got <= 0)
         return false;
+    if (const long long hold = holdMicroseconds_)
+        std::this_thread::sleep_for(std::chrono::microseconds(hold));
     for (ssize_t sent = 0; sent < got;) {
         const ssize_t n = ::send(to, buffer + sent, size_t(got - sent), MSG_NOSIGNAL);
         if (n <= 0)

@@ -6,6 +6,8 @@
 // server that crashed or a network that dropped would; connections made after it are relayed
 // again, as when the server is back.
 
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -29,6 +31,13 @@ public:
     // relaying the next one: the server vanishes in the middle of whatever the client is
     // doing. Any thread; returns at once.
     void cutAfterClientPackets(int packets);
+
+    // Holds every packet this long before passing it on, each way: a network path whose round
+    // trip is twice as long (the benchmark's wide-area link). Any thread.
+    void setHold(std::chrono::microseconds oneWay) { holdMicroseconds_ = oneWay.count(); }
+    // Reads from clients relayed so far: in this request-and-answer protocol, about one
+    // round trip each.
+    long long clientPackets() const { return clientPackets_; }
 
     int connectionsAccepted() const;
     int connectionsCut() const;
@@ -60,5 +69,7 @@ private:
     bool stopWanted_ = false;
     int accepted_ = 0;
     int cut_ = 0;
+    std::atomic<long long> holdMicroseconds_{0};
+    std::atomic<long long> clientPackets_{0};
     std::thread thread_;
 };

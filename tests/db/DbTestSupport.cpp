@@ -104,6 +104,13 @@ void DbTestEnvironment::writeConnection(const std::string& database, const std::
                   + extra);
 }
 
+void createDatabaseFile(const std::string& database, const std::string& user, const std::string& password)
+{
+    std::string error;
+    if (!sharedDriver().createDatabase(database, user, password, error))
+        throw std::runtime_error("cannot create " + database + ": " + error);
+}
+
 std::string DbTestEnvironment::createDatabase(Engine engine, const std::string& name)
 {
     std::string database;

@@ -22,6 +22,9 @@ struct TestServer {
 std::optional<TestServer> findTestServer();
 std::string testServerInfoFile();
 
+// Creates a database file at `database` ("host[/port]:path" or a path) through the built driver.
+void createDatabaseFile(const std::string& database, const std::string& user, const std::string& password);
+
 enum class Engine { Embedded, Server };
 const char* engineName(Engine engine);
 
