@@ -24,7 +24,9 @@ const char* const installedRoot = "/usr/lib/x86_64-linux-gnu/firebird/3.0";
 const char* const systemConfig = "/etc/firebird/3.0/firebird.conf";
 const char* const securityDatabase = "/var/lib/firebird/3.0/system/security3.fdb";
 
-bool connectsTo(std::uint16_t port)
+// Whether connect (or bind) of a fresh TCP socket to 127.0.0.1:port succeeds.
+template <class Call>
+bool loopbackSocketSucceeds(std::uint16_t port, Call call)
 {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
     if (s < 0)
@@ -33,24 +35,14 @@ bool connectsTo(std::uint16_t port)
     address.sin_family = AF_INET;
     address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool ok = ::connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    const bool ok = call(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     ::close(s);
     return ok;
 }
 
-bool portFree(std::uint16_t port)
-{
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (s < 0)
-        return false;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool ok = ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(s);
-    return ok;
-}
+bool connectsTo(std::uint16_t port) { return loopbackSocketSucceeds(port, ::connect); }
+
+bool portFree(std::uint16_t port) { return loopbackSocketSucceeds(port, ::bind); }
 
 }
 
