@@ -44,9 +44,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -778,6 +781,94 @@ TEST_P(ReportByMouse, TheBuiltProgramOnAnXServerTakesTheDatesPickedWithThePointe
     blankAmbiguousName(expected);
     blankAmbiguousName(actual);
     EXPECT_EQ(actual, expected) << "actual:\n" << describe(actual) << "expected:\n" << describe(expected);
+}
+
+// A session that ends (log-out, kill) ends the built program cleanly whatever window is open:
+// each termination signal with the lookup dialog, the date drop-down and a message box open,
+// repeated, while a spinning thread keeps one core busy. The database client library's own
+// handler used to shut the library down on a thread of its own that raced the program's exit
+// (a crash, exit 139, now and then).
+TEST_P(ReportByMouse, TheBuiltProgramEndsCleanlyOnEachSignalWhateverWindowIsOpen)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    insertFixture(*db_, shopFixture());
+    // Where to click, relative to the window's top-left corner.
+    Tfrmcust_prod& form = shownForm();
+    const QPoint lookupButton = form.CUST1->mapTo(&form, buttonOf(form.CUST1));
+    const QPoint dropDownButton = form.bsSkinDateEdit1->mapTo(&form, buttonOf(form.bsSkinDateEdit1));
+    // OK with today's dates: the fixture has no sales today, so the no-data box comes up.
+    const QPoint ok = form.bsSkinButton1->mapTo(&form, form.bsSkinButton1->rect().center());
+    form_.reset();
+    db_.reset();
+
+    VirtualDisplay display;
+    ASSERT_FALSE(display.name().isEmpty()) << "Xvfb did not start";
+    std::filesystem::copy_file(std::string(CUSTPROD_EXEDIR) + "/cust_prod", env_->path("cust_prod"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display.name());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("QT_IM_MODULE"), QStringLiteral("none"));
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(env_->path("home")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(env_->path("home/.config")));
+
+    std::atomic<bool> spinning{true};
+    std::thread busy([&] {
+        volatile std::uint64_t n = 0;
+        while (spinning.load(std::memory_order_relaxed))
+            n = n + 1;
+    });
+    struct Opener {
+        const char* window;
+        QPoint click;
+    };
+    const Opener openers[] = {{"lookup dialog", lookupButton}, {"date drop-down", dropDownButton}, {"message box", ok}};
+    for (int round = 0; round < 2; ++round) {
+        for (const Opener& opener : openers) {
+            for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+                const std::string what = std::string(opener.window) + ", signal " + std::to_string(signal);
+                QProcess program;
+                program.setProcessEnvironment(environment);
+                program.start(QString::fromStdString(env_->path("cust_prod")), {});
+                ASSERT_TRUE(program.waitForStarted(10000)) << what;
+                const QString pid = QString::number(program.processId());
+                const QString window =
+                    display.xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                                     QStringLiteral("--pid"), pid})
+                        .section(QLatin1Char('\n'), 0, 0);
+                ASSERT_FALSE(window.isEmpty()) << what << ": no window";
+                QTest::qWait(300);
+                QPoint corner;
+                for (const QString& line :
+                     display.xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}).split('\n')) {
+                    if (line.startsWith(QLatin1String("X=")))
+                        corner.setX(line.section(QLatin1Char('='), 1).toInt());
+                    else if (line.startsWith(QLatin1String("Y=")))
+                        corner.setY(line.section(QLatin1Char('='), 1).toInt());
+                }
+                display.clickAt(corner + opener.click);
+                QTest::qWait(300);
+                // The dialog and the box are windows of their own; the drop-down is a pop-up.
+                if (std::string(opener.window) != "date drop-down") {
+                    const QStringList windows =
+                        display.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), pid})
+                            .split('\n', Qt::SkipEmptyParts);
+                    EXPECT_GE(windows.size(), 2) << what << ": the window did not open";
+                }
+                ::kill(static_cast<pid_t>(program.processId()), signal);
+                const bool finished = program.waitForFinished(20000);
+                if (!finished)
+                    program.kill();
+                EXPECT_TRUE(finished) << what << ": the program did not end";
+                EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << what << ": crashed";
+                EXPECT_EQ(program.exitCode(), 0) << what << "\n" << program.readAllStandardError().toStdString();
+                program.waitForFinished(5000);
+            }
+        }
+    }
+    spinning = false;
+    busy.join();
 }
 
 INSTANTIATE_TEST_SUITE_P(Embedded, ReportByMouse, ::testing::Values(Engine::Embedded),
