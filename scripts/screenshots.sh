@@ -16,7 +16,7 @@ mkdir -p "$OUT"
 # A display number nobody holds.
 DISPLAY_NUMBER=$((200 + RANDOM % 100))
 while [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ]; do DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1)); done
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x900x24 -ac -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x900x24 -ac -nolisten tcp -noreset >/dev/null 2>&1 &
 XVFB_PID=$!
 PROGRAM_PID=
 cleanup() {

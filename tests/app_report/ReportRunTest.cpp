@@ -635,7 +635,7 @@ public:
     {
         server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                                QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                                               QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                                               QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
         if (server_.waitForStarted(10000) && server_.waitForReadyRead(10000))
             name_ = QStringLiteral(":") + QString::fromLatin1(server_.readLine().trimmed());
     }

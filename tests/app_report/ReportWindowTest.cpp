@@ -52,7 +52,7 @@ public:
             if (std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock")
                 || std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)))
                 continue;
-            server_.start("Xvfb", {":" + QString::number(n), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-br"});
+            server_.start("Xvfb", {":" + QString::number(n), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-br", "-noreset"});
             if (!server_.waitForStarted(5000))
                 return;
             const std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);

@@ -106,7 +106,8 @@ snapshot() { (cd "$ROOT" && find . -printf '%p %s %T@ %m\n' | sort); }
 snapshot >"$WORK/root.before"
 
 # 4. One report as nobody.
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -ac -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+# -noreset: the server keeps running as it is when its last client leaves, between the runs.
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -ac -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 export DISPLAY=:$DISPLAY_NUMBER
 for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
@@ -124,6 +125,7 @@ windows_titled() {
 }
 
 run_program() {
+  kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb :$DISPLAY_NUMBER went away: $(cat "$WORK/xvfb.log")"
   as_nobody "$1" "$ROOT/usr/bin/cust_prod"
   "${NOBODY[@]}" >"$WORK/program.out" 2>"$WORK/program.err" &
   PROGRAM_PID=$!
@@ -167,6 +169,7 @@ as_user() {  # USER GROUP HOME LOCK_DIR COMMAND... -> USER_CMD
 }
 start_program_as() {  # USER GROUP HOME LOCK_DIR TAG -> STARTED_PID, STARTED_WINDOW
   local before
+  kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb :$DISPLAY_NUMBER went away: $(cat "$WORK/xvfb.log")"
   before=$(windows_titled '客戶區間商品數量表')
   as_user "$1" "$2" "$3" "$4" "$ROOT/usr/bin/cust_prod"
   "${USER_CMD[@]}" >"$WORK/$5.out" 2>"$WORK/$5.err" &
