@@ -856,7 +856,10 @@ TEST_P(ReportByMouse, TheBuiltProgramEndsCleanlyOnEachSignalWhateverWindowIsOpen
                             .split('\n', Qt::SkipEmptyParts);
                     EXPECT_GE(windows.size(), 2) << what << ": the window did not open";
                 }
-                ::kill(static_cast<pid_t>(program.processId()), signal);
+                // A process id of 0 would signal the whole process group of the test.
+                const pid_t target = static_cast<pid_t>(program.processId());
+                ASSERT_GT(target, 0) << what << ": the program ended before the signal";
+                ::kill(target, signal);
                 const bool finished = program.waitForFinished(20000);
                 if (!finished)
                     program.kill();
