@@ -666,6 +666,42 @@ public:
                  QStringLiteral("0.1"), QStringLiteral("click"), QStringLiteral("1")});
         QTest::qWait(200);  // the program's turn
     }
+    // The first visible window of that process, waited for; empty when none came.
+    QString windowOf(const QProcess& program) const
+    {
+        return xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                        QStringLiteral("--pid"), QString::number(program.processId())})
+            .section(QLatin1Char('\n'), 0, 0);
+    }
+    // The window's place and size on the screen.
+    QRect geometryOf(const QString& window) const
+    {
+        QRect geometry;
+        for (const QString& line :
+             xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}).split('\n')) {
+            const int value = line.section(QLatin1Char('='), 1).toInt();
+            if (line.startsWith(QLatin1String("X=")))
+                geometry.moveLeft(value);
+            else if (line.startsWith(QLatin1String("Y=")))
+                geometry.moveTop(value);
+            else if (line.startsWith(QLatin1String("WIDTH=")))
+                geometry.setWidth(value);
+            else if (line.startsWith(QLatin1String("HEIGHT=")))
+                geometry.setHeight(value);
+        }
+        return geometry;
+    }
+    // The environment of the built program on this display, with a home of the test's own.
+    QProcessEnvironment programEnvironment(const std::string& home) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), name_);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("QT_IM_MODULE"), QStringLiteral("none"));
+        environment.insert(QStringLiteral("HOME"), QString::fromStdString(home));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(home + "/.config"));
+        return environment;
+    }
 
 private:
     QProcess server_;
@@ -725,36 +761,15 @@ TEST_P(ReportByMouse, TheBuiltProgramOnAnXServerTakesTheDatesPickedWithThePointe
     ASSERT_FALSE(display.name().isEmpty()) << "Xvfb did not start";
     std::filesystem::copy_file(std::string(CUSTPROD_EXEDIR) + "/cust_prod", env_->path("cust_prod"));
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), display.name());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("QT_IM_MODULE"), QStringLiteral("none"));
-    environment.insert(QStringLiteral("HOME"), QString::fromStdString(env_->path("home")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(env_->path("home/.config")));
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(display.programEnvironment(env_->path("home")));
     program.start(QString::fromStdString(env_->path("cust_prod")), {});
     ASSERT_TRUE(program.waitForStarted(10000));
-    const QString window = display.xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
-                                            QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                            QString::number(program.processId())})
-                               .section(QLatin1Char('\n'), 0, 0);
+    const QString window = display.windowOf(program);
     ASSERT_FALSE(window.isEmpty()) << "no window";
     QTest::qWait(500);
-    QPoint corner;
-    QSize size;
-    for (const QString& line :
-         display.xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}).split('\n')) {
-        const QString value = line.section(QLatin1Char('='), 1);
-        if (line.startsWith(QLatin1String("X=")))
-            corner.setX(value.toInt());
-        else if (line.startsWith(QLatin1String("Y=")))
-            corner.setY(value.toInt());
-        else if (line.startsWith(QLatin1String("WIDTH=")))
-            size.setWidth(value.toInt());
-        else if (line.startsWith(QLatin1String("HEIGHT=")))
-            size.setHeight(value.toInt());
-    }
-    ASSERT_EQ(size, windowSize) << "the window as built here";
+    const QRect geometry = display.geometryOf(window);
+    const QPoint corner = geometry.topLeft();
+    ASSERT_EQ(geometry.size(), windowSize) << "the window as built here";
 
     for (const DatePick& pick : {from, to}) {
         display.clickAt(corner + pick.button);
@@ -806,12 +821,7 @@ TEST_P(ReportByMouse, TheBuiltProgramEndsCleanlyOnEachSignalWhateverWindowIsOpen
     VirtualDisplay display;
     ASSERT_FALSE(display.name().isEmpty()) << "Xvfb did not start";
     std::filesystem::copy_file(std::string(CUSTPROD_EXEDIR) + "/cust_prod", env_->path("cust_prod"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), display.name());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("QT_IM_MODULE"), QStringLiteral("none"));
-    environment.insert(QStringLiteral("HOME"), QString::fromStdString(env_->path("home")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(env_->path("home/.config")));
+    const QProcessEnvironment environment = display.programEnvironment(env_->path("home"));
 
     std::atomic<bool> spinning{true};
     std::thread busy([&] {
@@ -833,20 +843,10 @@ TEST_P(ReportByMouse, TheBuiltProgramEndsCleanlyOnEachSignalWhateverWindowIsOpen
                 program.start(QString::fromStdString(env_->path("cust_prod")), {});
                 ASSERT_TRUE(program.waitForStarted(10000)) << what;
                 const QString pid = QString::number(program.processId());
-                const QString window =
-                    display.xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                                     QStringLiteral("--pid"), pid})
-                        .section(QLatin1Char('\n'), 0, 0);
+                const QString window = display.windowOf(program);
                 ASSERT_FALSE(window.isEmpty()) << what << ": no window";
                 QTest::qWait(300);
-                QPoint corner;
-                for (const QString& line :
-                     display.xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}).split('\n')) {
-                    if (line.startsWith(QLatin1String("X=")))
-                        corner.setX(line.section(QLatin1Char('='), 1).toInt());
-                    else if (line.startsWith(QLatin1String("Y=")))
-                        corner.setY(line.section(QLatin1Char('='), 1).toInt());
-                }
+                const QPoint corner = display.geometryOf(window).topLeft();
                 display.clickAt(corner + opener.click);
                 QTest::qWait(300);
                 // The dialog and the box are windows of their own; the drop-down is a pop-up.
